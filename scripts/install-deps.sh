@@ -1,0 +1,26 @@
+#!/bin/sh
+# Installs the Debian packages that are missing for a purpose:
+#   install-deps.sh game   - what building and running the game needs
+#   install-deps.sh test   - that, plus the test suite's needs
+#   install-deps.sh bench  - that, plus the benchmarks' needs
+set -e
+game="build-essential cmake pkg-config libsdl1.2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libcli11-dev"
+test="$game googletest libgtest-dev xvfb xauth imagemagick"
+bench="$test libbenchmark-dev libstb-dev lua5.4 liblua5.4-dev"
+case "${1:-game}" in
+  game) wanted=$game ;;
+  test) wanted=$test ;;
+  bench) wanted=$bench ;;
+  *) echo "usage: $0 [game|test|bench]" >&2; exit 2 ;;
+esac
+missing=""
+for package in $wanted; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $package"
+  fi
+done
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+fi

@@ -1,0 +1,21 @@
+#!/bin/sh
+# Builds everything and runs the whole test suite under a virtual X server.
+#   test.sh             - normal build in build/
+#   test.sh --sanitize  - AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+set -e
+cd "$(dirname "$0")/.."
+sh scripts/install-deps.sh test
+dir=build
+flags="-DCMAKE_BUILD_TYPE=RelWithDebInfo"
+if [ "$1" = "--sanitize" ]; then
+  dir=build-asan
+  flags="-DCMAKE_BUILD_TYPE=Debug -DTESSEL_SANITIZE=ON -DTESSEL_BUILD_BENCH=OFF"
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:fast_unwind_on_malloc=0"
+  export LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan-gl-driver.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+fi
+cmake -S . -B "$dir" $flags >/dev/null
+cmake --build "$dir" --parallel "$(nproc)"
+export LIBGL_ALWAYS_SOFTWARE=1
+xvfb-run -a -s "-screen 0 1024x768x24" \
+  ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" --timeout 300

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+// Wall-clock milliseconds since the program started. Used for frame pacing
+// and for the script language's Clock; unlike clock(), it counts real time,
+// not processor time, so it keeps running while the program sleeps.
+std::uint32_t MillisecondsSinceStart();
+
+// Gives the processor away for at least `ms` milliseconds.
+void SleepMilliseconds(std::uint32_t ms);

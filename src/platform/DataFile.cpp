@@ -1,0 +1,52 @@
+#include "platform/DataFile.h"
+
+#include <algorithm>
+
+std::string HostPath(const std::string& dataPath)
+{
+    std::string path = dataPath;
+#ifndef _WIN32
+    std::replace(path.begin(), path.end(), '\\', '/');
+#endif
+    return path;
+}
+
+std::FILE* OpenDataFile(const std::string& dataPath, const char* mode)
+{
+    return std::fopen(HostPath(dataPath).c_str(), mode);
+}
+
+bool ReadDataFile(const std::string& dataPath, std::vector<std::uint8_t>& bytes)
+{
+    bytes.clear();
+    std::FILE* file = OpenDataFile(dataPath, "rb");
+    if (!file)
+        return false;
+
+    // Read in chunks rather than trusting a size from fseek/ftell, so that
+    // pipes and files that change under us are still read correctly.
+    std::uint8_t chunk[65536];
+    bool ok = true;
+    for (;;) {
+        std::size_t got = std::fread(chunk, 1, sizeof chunk, file);
+        bytes.insert(bytes.end(), chunk, chunk + got);
+        if (got < sizeof chunk) {
+            ok = !std::ferror(file);
+            break;
+        }
+    }
+    std::fclose(file);
+    if (!ok)
+        bytes.clear();
+    return ok;
+}
+
+bool WriteDataFile(const std::string& dataPath, const void* data, std::size_t size)
+{
+    std::FILE* file = OpenDataFile(dataPath, "wb");
+    if (!file)
+        return false;
+    bool ok = std::fwrite(data, 1, size, file) == size;
+    ok = (std::fclose(file) == 0) && ok;
+    return ok;
+}
