@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/Tessel_Engine.h"
+#include "game/CFade.h"
+#include "game/ModeStack.h"
+
+class CMenuBase;
+
+// The one game: it owns every piece of game state and drives it frame by
+// frame. Its mode stack decides what is drawn, where the keys go and when
+// the script's world commands may go on.
+class CGame : public Tessel_Engine {
+public:
+    static const std::uint32_t kDefaultFramePeriodMs = 30;
+    static constexpr const char* kTitle = "Lanternwork by Odrin";
+    static constexpr const char* kDefaultWorld = "wor\\Sylva.world";
+
+    CGame();
+
+    void Init() override;
+    void Update(float elapsedMs) override;
+    void Draw() override;
+    void OnKeyDown(SDL_keysym key) override;
+
+    void FadeIn(int speed);
+    void FadeOut(int speed);
+    CMenuBase* WidgetForMode(std::uint16_t type);
+    void LoadWorld(const std::string& path);
+    void RunWorldCommands();
+
+    // Shortest time between the starts of two frames. Tests set it to 0.
+    void SetFramePeriod(std::uint32_t ms) { framePeriodMs = ms; }
+
+    ModeStack modes;
+    CFade fade;
+
+    std::int32_t activeHero = 0;
+    bool commandsDrained = true;
+    bool commandsMayRun = true;
+    std::string choiceVariable;
+    std::string inputVariable;
+    std::int32_t menuEntry = 0;
+    std::int32_t menuHero = 0;
+    std::int32_t menuPool = 0;
+    // MillisecondsSinceStart() when the previous frame's pacing ended.
+    std::uint32_t lastTick = 0;
+
+private:
+    void AdvanceTopWidget();
+    void PaceFrame();
+
+    std::uint32_t framePeriodMs = kDefaultFramePeriodMs;
+};
