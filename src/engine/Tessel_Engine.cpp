@@ -139,12 +139,17 @@ void Tessel_Engine::Start()
 
 void Tessel_Engine::RunFrame()
 {
+    ProcessFrame();
+    EndFrame();
+}
+
+void Tessel_Engine::ProcessFrame()
+{
     PollEvents();
     previousTime = currentTime;
     currentTime = static_cast<float>(SDL_GetTicks());
     Update(currentTime - previousTime);
     Draw();
-    EndFrame();
 }
 
 void Tessel_Engine::Run()

@@ -29,9 +29,11 @@ public:
 
     // The pieces of Run, so that a caller (a test) can drive the loop one
     // frame at a time: Start runs Init and fetches the key-state table;
-    // RunFrame polls events, updates, draws and swaps.
+    // RunFrame is ProcessFrame (poll events, update, draw into the back
+    // buffer) followed by EndFrame (swap, clear).
     void Start();
     void RunFrame();
+    void ProcessFrame();
 
     bool SetVideoMode(VideoSettings& s, int width, int height, int bpp, bool fullscreen);
     void Reshape(VideoSettings& s, int width, int height);

@@ -29,7 +29,9 @@ void CFade::Advance()
     if (!active)
         return;
     level += step;
-    if ((step >= 1 && level >= target) || (step <= 0 && level <= target))
+    // A step of 0 would never reach a target above the level (a fade-in at
+    // speed 0): such a fade ends at once instead of holding the game forever.
+    if ((step >= 1 && level >= target) || (step <= 0 && level <= target) || step == 0)
         active = false;
 }
 

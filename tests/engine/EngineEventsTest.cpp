@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/Tessel_Engine.h"
+#include "support/InjectedEvents.h"
+
+namespace {
+
+// An engine that opens the window and records what the loop hands it.
+class RecordingEngine : public Tessel_Engine {
+public:
+    struct KeyCall {
+        SDLKey sym;
+        Uint8 tableDuringCall;
+    };
+
+    void Init() override
+    {
+        ++initCalls;
+        SetVideoMode(video, 640, 480, 32, false);
+    }
+    void Update(float) override
+    {
+        ++updates;
+        tableAtUpdate = KeyStates()[SDLK_a];
+        if (quitAfterUpdates > 0 && updates == quitAfterUpdates)
+            InjectedEvents::Quit();
+    }
+    void Draw() override { ++draws; }
+    void OnShutdown() override { ++shutdowns; }
+    void OnKeyDown(SDL_keysym key) override
+    {
+        keyCalls.push_back({key.sym, KeyStates() ? KeyStates()[key.sym] : Uint8(99)});
+    }
+
+    int initCalls = 0, updates = 0, draws = 0, shutdowns = 0;
+    int quitAfterUpdates = 0;
+    Uint8 tableAtUpdate = 99;
+    std::vector<KeyCall> keyCalls;
+};
+
+class EngineEvents : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        engine.Start();
+        InjectedEvents::Reset();
+    }
+    void TearDown() override { InjectedEvents::Reset(); }
+
+    RecordingEngine engine;
+};
+
+}  // namespace
+
+TEST_F(EngineEvents, KeyPressedAndReleasedBetweenFramesIsSeenOnceAndReleased)
+{
+    InjectedEvents::KeyDown(SDLK_a);
+    InjectedEvents::KeyUp(SDLK_a);
+    engine.RunFrame();
+
+    ASSERT_EQ(engine.keyCalls.size(), 1u);
+    EXPECT_EQ(engine.keyCalls[0].sym, SDLK_a);
+    EXPECT_EQ(engine.tableAtUpdate, 0) << "the table shows the key released by the time Update runs";
+}
+
+TEST_F(EngineEvents, KeyDownHandlerRunsBeforeTheTableIsSet)
+{
+    InjectedEvents::KeyDown(SDLK_a);
+    engine.RunFrame();
+    ASSERT_EQ(engine.keyCalls.size(), 1u);
+    EXPECT_EQ(engine.keyCalls[0].tableDuringCall, 0);
+    EXPECT_EQ(engine.tableAtUpdate, 1);
+    EXPECT_TRUE(engine.KeyHeld(SDLK_a));
+
+    // A repeated key-down sets the entry again after a reader consumed it.
+    engine.KeyStates()[SDLK_a] = 0;
+    InjectedEvents::KeyDown(SDLK_a);
+    engine.RunFrame();
+    ASSERT_EQ(engine.keyCalls.size(), 2u);
+    EXPECT_EQ(engine.keyCalls[1].tableDuringCall, 0);
+    EXPECT_TRUE(engine.KeyHeld(SDLK_a));
+
+    InjectedEvents::KeyUp(SDLK_a);
+    engine.RunFrame();
+    EXPECT_FALSE(engine.KeyHeld(SDLK_a));
+    EXPECT_EQ(engine.keyCalls.size(), 2u) << "key-up events do not reach OnKeyDown";
+}
+
+TEST_F(EngineEvents, OnlyMouseMotionMovesTheMousePosition)
+{
+    EXPECT_EQ(engine.MouseX(), 0.0f);
+    EXPECT_EQ(engine.MouseY(), 0.0f);
+    InjectedEvents::MouseMotion(123, 45);
+    engine.RunFrame();
+    EXPECT_EQ(engine.MouseX(), 123.0f);
+    EXPECT_EQ(engine.MouseY(), 45.0f);
+
+    InjectedEvents::MouseButton(300, 200);
+    engine.RunFrame();
+    EXPECT_EQ(engine.MouseX(), 123.0f);
+    EXPECT_EQ(engine.MouseY(), 45.0f);
+}
+
+TEST(EngineLoop, CloseEventEndsTheLoopAfterTheCurrentFrame)
+{
+    RecordingEngine engine;
+    engine.quitAfterUpdates = 3;  // the close event arrives during frame 3
+    engine.Run();
+    InjectedEvents::Reset();
+
+    EXPECT_EQ(engine.initCalls, 1);
+    EXPECT_EQ(engine.updates, 4) << "frame 4 polls the close event and still runs to its end";
+    EXPECT_EQ(engine.draws, 4);
+    EXPECT_EQ(engine.shutdowns, 1);
+}
+
+TEST(EngineCaption, LongCaptionIsStoredCutAndTerminated)
+{
+    RecordingEngine engine;
+    EXPECT_STREQ(engine.Caption(), "Tessel Demo");
+
+    std::string longText(70, 'x');
+    longText += "END";
+    engine.SetCaption(longText.c_str());
+    EXPECT_EQ(std::string(engine.Caption()), std::string(64, 'x'));
+
+    char* title = nullptr;
+    SDL_WM_GetCaption(&title, nullptr);
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(std::string(title), longText) << "the window title keeps the whole text";
+}

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+
+#include "support/GameHarness.h"
+
+TEST(GameStart, OpensBlackWithNoMap)
+{
+    GameHarness run;
+    run.Start();
+    CGame& game = run.Game();
+
+    EXPECT_STREQ(game.Caption(), "Lanternwork by Odrin");
+    EXPECT_EQ(game.Width(), 640);
+    EXPECT_EQ(game.Height(), 480);
+    ASSERT_EQ(game.modes.Size(), 1u);
+    EXPECT_EQ(game.modes.TopType(), 1);
+    EXPECT_EQ(game.modes.TopState(), 0);
+    EXPECT_EQ(game.fade.level, 100);
+    EXPECT_EQ(game.activeHero, 0);
+    EXPECT_TRUE(game.commandsMayRun);
+
+    // In mode 1 nothing is drawn, so the fade does not advance either.
+    game.fade.StartIn(6);
+    run.RunFrames(5);
+    EXPECT_EQ(game.fade.level, 100);
+    EXPECT_EQ(run.Pixel(0, 0), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(run.Pixel(639, 479), (Rgba{0, 0, 0, 255}));
+}
+
+TEST(GameFade, FadeModeIsPoppedOnceTheFadeEnds)
+{
+    GameHarness run;
+    run.Start();
+    CGame& game = run.Game();
+    game.modes.Clear();
+    game.modes.Push(2, 0);
+
+    game.FadeIn(6);
+    game.commandsMayRun = false;  // as a waiting world command leaves it
+    EXPECT_EQ(game.modes.TopType(), 3);
+
+    run.RunFrames(17);  // 100 -> -2 in 17 drawn frames
+    EXPECT_EQ(game.fade.level, -2);
+    EXPECT_FALSE(game.fade.active);
+    EXPECT_EQ(game.modes.TopType(), 3) << "popped by the next update, not by the draw";
+    EXPECT_FALSE(game.commandsMayRun);
+
+    run.RunFrames(1);
+    EXPECT_EQ(game.modes.TopType(), 2);
+    EXPECT_EQ(game.modes.Size(), 1u);
+    EXPECT_TRUE(game.commandsMayRun);
+}
+
+TEST(GameFade, FadeOutDarkensTheScreenFrameByFrame)
+{
+    GameHarness run;
+    run.Start();
+    CGame& game = run.Game();
+    game.modes.Clear();
+    game.modes.Push(2, 0);
+    game.FadeOut(4);
+    run.RunFrames(25);
+    EXPECT_EQ(game.fade.level, 100);
+    EXPECT_FALSE(game.fade.active);
+    run.RunFrames(1);
+    EXPECT_EQ(game.modes.TopType(), 2);
+}
+
+TEST(GameKeys, EscapeQuitsAndSpacePrintsTheMousePosition)
+{
+    GameHarness run;
+    run.Start();
+
+    run.MoveMouse(100, 50);
+    run.Tap(SDLK_SPACE);
+    testing::internal::CaptureStdout();
+    run.RunFrames(1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Click en (100, 50)\n");
+    EXPECT_FALSE(run.Game().QuitRequested());
+
+    run.Tap(SDLK_ESCAPE);
+    run.RunFrames(1);
+    EXPECT_TRUE(run.Game().QuitRequested());
+}
+
+TEST(GameKeys, ClosingTheWindowQuits)
+{
+    GameHarness run;
+    run.Start();
+    run.CloseWindow();
+    run.RunFrames(1);
+    EXPECT_TRUE(run.Game().QuitRequested());
+}
+
+TEST(GamePacing, FramesAreAtLeastOnePeriodApartWithoutSpinning)
+{
+    GameHarness run;
+    run.Start();
+    run.Game().SetFramePeriod(30);
+    run.RunFrames(1);  // the first frame may start right after Init
+
+    const int frames = 10;
+    std::clock_t cpuBefore = std::clock();
+    auto wallBefore = std::chrono::steady_clock::now();
+    run.RunFrames(frames);
+    auto wall = std::chrono::steady_clock::now() - wallBefore;
+    double cpuMs = 1000.0 * double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+    double wallMs = std::chrono::duration<double, std::milli>(wall).count();
+
+    EXPECT_GE(wallMs, frames * 30.0 - 1.0);
+    // A busy-wait would use about as much processor time as wall time.
+    EXPECT_LT(cpuMs, wallMs * 0.5) << "cpu " << cpuMs << " ms over " << wallMs << " ms";
+}

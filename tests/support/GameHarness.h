@@ -1,0 +1,62 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <SDL/SDL.h>
+
+#include "game/CGame.h"
+#include "support/Rgba.h"
+
+// Runs the real game frame by frame, the way its main loop does, without
+// frame pacing. Key and window events are injected into SDL's queue between
+// frames; after each RunFrames the last frame's picture (as drawn, before the
+// swap) can be read back.
+//
+//   GameHarness run;                 // or GameHarness run(worldFolder);
+//   run.Start();                     // CGame::Init: window, world, ...
+//   run.Tap(SDLK_q);                 // pressed and released before the frame
+//   run.RunFrames(3);
+//   EXPECT_EQ(run.Game().modes.TopType(), 2);
+//   EXPECT_EQ(run.Pixel(10, 10), (Rgba{0, 0, 0, 255}));
+class GameHarness {
+public:
+    // `worldFolder`: the working directory while the game runs (where it
+    // finds "wor\Sylva.world"); empty keeps the current one. `game` lets a
+    // test run a subclass of CGame.
+    explicit GameHarness(const std::string& worldFolder = "",
+                         std::unique_ptr<CGame> game = std::make_unique<CGame>());
+    ~GameHarness();
+    GameHarness(const GameHarness&) = delete;
+    GameHarness& operator=(const GameHarness&) = delete;
+
+    // Initialises the game (opens the window) with no frame pacing, and
+    // starts from an empty event queue and no key held.
+    void Start();
+
+    // Runs `count` whole frames; keeps the picture of the last one.
+    void RunFrames(int count = 1);
+
+    void Press(SDLKey sym);
+    void Release(SDLKey sym);
+    void Tap(SDLKey sym) { Press(sym); Release(sym); }
+    void MoveMouse(int x, int y);
+    void ClickMouse(int x, int y);
+    void CloseWindow();
+
+    CGame& Game() { return *game; }
+    // A pixel of the last frame, origin top-left.
+    Rgba Pixel(int x, int y) const;
+    const std::vector<Rgba>& Frame() const { return lastFrame; }
+    int framesRun = 0;
+
+private:
+    void Capture();
+
+    std::unique_ptr<CGame> game;
+    std::string previousFolder;
+    std::vector<Rgba> lastFrame;
+    int width = 0;
+    int height = 0;
+};
