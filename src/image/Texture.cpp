@@ -1,0 +1,91 @@
+#include "image/Texture.h"
+
+#include <GL/glu.h>
+
+namespace {
+void SetFilters(GLint magnify, GLint minify)
+{
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magnify);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minify);
+}
+
+void UploadPixels(const TgaImage& image, unsigned mode)
+{
+    GLint components = static_cast<GLint>(image.bytesPerPixel);
+    GLenum format = image.bytesPerPixel == 4 ? GL_RGBA : GL_RGB;
+    GLsizei width = static_cast<GLsizei>(image.width);
+    GLsizei height = static_cast<GLsizei>(image.height);
+    if (mode == TextureMipmapNearest || mode == TextureMipmapLinear)
+        gluBuild2DMipmaps(GL_TEXTURE_2D, components, width, height, format, GL_UNSIGNED_BYTE,
+                          image.pixels);
+    else
+        glTexImage2D(GL_TEXTURE_2D, 0, components, width, height, 0, format, GL_UNSIGNED_BYTE,
+                     image.pixels);
+}
+}  // namespace
+
+GLuint CreateTexture(TgaImage& image, unsigned mode)
+{
+    if (!image.loaded)
+        return 0;
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    UploadTexture(image, name, mode);
+    return name;
+}
+
+void UploadTexture(TgaImage& image, GLuint name, unsigned mode)
+{
+    if (!image.loaded)
+        return;
+    glBindTexture(GL_TEXTURE_2D, name);
+
+    // Rows of 3-byte pixels are packed without padding (a 1- or 2-pixel-wide
+    // RGB row is not a multiple of 4 bytes); with OpenGL's default alignment
+    // of 4 the upload would read past the end of the buffer.
+    GLint previousAlignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    UploadPixels(image, mode);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
+
+    switch (mode) {
+    case TextureNearest:
+        SetFilters(GL_NEAREST, GL_NEAREST);
+        break;
+    case TextureLinear:
+        SetFilters(GL_LINEAR, GL_LINEAR);
+        break;
+    case TextureMipmapNearest:
+        SetFilters(GL_LINEAR, GL_LINEAR_MIPMAP_NEAREST);
+        break;
+    case TextureMipmapLinear:
+        SetFilters(GL_LINEAR, GL_LINEAR_MIPMAP_LINEAR);
+        break;
+    default:
+        break;
+    }
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+}
+
+int LoadTexture(TgaImage& image, const std::string& path, GLuint* name, unsigned mode)
+{
+    int code = ReadTga(image, path);
+    if (code != TgaOk)
+        return code;
+    GLuint created = CreateTexture(image, mode);
+    if (name)
+        *name = created;
+    FreeImage(image);
+    return TgaOk;
+}
+
+int LoadTextureInto(TgaImage& image, const std::string& path, GLuint name, unsigned mode)
+{
+    int code = ReadTga(image, path);
+    if (code != TgaOk)
+        return code;
+    UploadTexture(image, name, mode);
+    FreeImage(image);
+    return TgaOk;
+}
