@@ -1,0 +1,82 @@
+#include "world/MapDrawing.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+#include "world/VisibleTiles.h"
+
+namespace {
+const float kCellSpan = 0.0625f;  // one cell of a 16 x 16 sheet
+const std::int32_t kTile = 32;
+}  // namespace
+
+void DrawLayer(const MapLayer& layer, std::int32_t scrollX, std::int32_t scrollY,
+               std::int32_t viewWidth, std::int32_t viewHeight)
+{
+    const TileSpan columns = VisibleTiles(scrollX, viewWidth, layer.Width());
+    const TileSpan rows = VisibleTiles(scrollY, viewHeight, layer.Height());
+    glEnable(GL_TEXTURE_2D);
+    for (int y = rows.first; y < rows.end; ++y)
+        for (int x = columns.first; x < columns.end; ++x)
+            DrawTile(layer.At(std::uint16_t(x), std::uint16_t(y)), scrollX + kTile * x,
+                     scrollY + kTile * y);
+    glDisable(GL_TEXTURE_2D);
+}
+
+void DrawTile(const MapTile& tile, std::int32_t x, std::int32_t y)
+{
+    if (tile.texture == 0)
+        return;
+    // Pictures are stored bottom row first, so the sheet's top row of cells
+    // lies at the top of texture space.
+    const float ul = float(tile.cell % 16) * kCellSpan;
+    const int row = tile.cell / 16;
+    const float vb = float(16 - row - 1) * kCellSpan;
+    const float left = float(x), top = float(y);
+    const float right = left + kTile, bottom = top + kTile;
+
+    glBindTexture(GL_TEXTURE_2D, tile.texture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(ul, vb + kCellSpan);
+    glVertex2f(left, top);
+    glTexCoord2f(ul + kCellSpan, vb + kCellSpan);
+    glVertex2f(right, top);
+    glTexCoord2f(ul + kCellSpan, vb);
+    glVertex2f(right, bottom);
+    glTexCoord2f(ul, vb);
+    glVertex2f(left, bottom);
+    glEnd();
+}
+
+void DrawCharacter(const CPerso& c, std::int32_t scrollX, std::int32_t scrollY)
+{
+    glPushMatrix();
+    glLoadIdentity();
+
+    const float u = std::floor(c.frame) / 5.333333f;
+    // The row's bottom edge: rows from the bottom of texture space are
+    // left (0), down (1), right (2), up (3).
+    const float v = float(c.facing) / 4.0f;
+    const float du = 0.18750001f;
+    const float dv = 0.25f;
+    const float left = float(c.offsetX + kTile * c.tileX + scrollX);
+    const float top = float(c.offsetY + kTile * c.tileY + scrollY);
+    const float right = left + kTile, bottom = top + kTile;
+
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, c.texture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(u, v + dv);
+    glVertex2f(left, top);
+    glTexCoord2f(u + du, v + dv);
+    glVertex2f(right, top);
+    glTexCoord2f(u + du, v);
+    glVertex2f(right, bottom);
+    glTexCoord2f(u, v);
+    glVertex2f(left, bottom);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+
+    glPopMatrix();
+}
