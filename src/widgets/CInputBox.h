@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "widgets/CColor.h"
+#include "widgets/CDialogBox.h"
+#include "widgets/CFont.h"
+
+// A dialogue box with a one-line field under its text, into which the
+// player types characters of a fixed set.
+class CInputBox : public CDialogBox {
+public:
+    // Kinds of value the field takes.
+    enum InputType : std::int32_t {
+        Integer = 0,
+        RealNumber = 1,
+        OneWord = 2,
+        Words = 3,
+        FileName = 4,
+        AnyText = 5,
+    };
+
+    // The text, then, once the box is open, the field with the first
+    // `maxLength` characters typed.
+    void Draw() override;
+
+    // Chooses the characters the field accepts; an unknown type becomes
+    // `AnyText`.
+    void SetInputType(std::int32_t type);
+    bool AcceptsChar(char c) const;
+    // Appends c if the field accepts it. The text is not limited in length.
+    void AddChar(char c);
+    void DeleteLastChar();
+    std::string GetInputText() const;
+    // Empties the text and accepts nothing until the next SetInputType.
+    void ResetInput();
+
+    std::string allowedChars;
+    // Font of the typed text.
+    CFont inputFont;
+    // Gap between the field's frame and the typed text.
+    std::int32_t fieldMargin = 3;
+    // Characters shown, and the field's width in characters.
+    std::int32_t maxLength = 20;
+    CColor fieldBorderColor{1, 1, 1, 1};
+    CColor fieldFillColor{1, 1, 1, 0.3f};
+    CColor fieldShadowColor{0, 0, 0, 0.8f};
+    std::int32_t inputType = Integer;
+    std::string inputText;
+};

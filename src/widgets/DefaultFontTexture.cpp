@@ -1,0 +1,3 @@
+#include "widgets/DefaultFontTexture.h"
+
+std::uint32_t defaultFontTexture = 0;
