@@ -1,0 +1,81 @@
+#include "script/CScript.h"
+
+#include "script/ScriptLexer.h"
+
+namespace {
+
+const ScriptToken kEndToken{"", TokEnd, 0};
+
+} // namespace
+
+void CScript::Reset()
+{
+    id = 0;
+    programCounter = 0;
+    source.clear();
+    tokens.clear();
+    intVariables.entries.clear();
+    floatVariables.entries.clear();
+    stringVariables.entries.clear();
+}
+
+void CScript::Tokenize(const std::string& text, std::uint16_t scriptId)
+{
+    Reset();
+    id = scriptId;
+    source = text;
+    ScriptLexer lexer(source);
+    while (!lexer.AtEnd())
+        tokens.push_back(lexer.Next());
+}
+
+ScriptTokenRef CScript::TokenAt(std::int32_t index) const
+{
+    ScriptTokenRef ref;
+    if (!HasTokenAt(index)) {
+        ref.token = &kEndToken;
+        return ref;
+    }
+    ref.token = &tokens[index];
+    ref.type = ref.token->type;
+    if (ref.type != TokWord)
+        return ref;
+    // A name present in several lists reads as string, then float, then int.
+    const std::string& name = ref.token->text;
+    if ((ref.variableIndex = stringVariables.Find(name)) >= 0)
+        ref.type = TokStringVar;
+    else if ((ref.variableIndex = floatVariables.Find(name)) >= 0)
+        ref.type = TokFloatVar;
+    else if ((ref.variableIndex = intVariables.Find(name)) >= 0)
+        ref.type = TokIntVar;
+    return ref;
+}
+
+ScriptTokenRef CScript::ReadToken()
+{
+    ScriptTokenRef ref = TokenAt(programCounter);
+    if (!ref.IsEnd())
+        ++programCounter;
+    return ref;
+}
+
+ScriptToken CScript::ToCopy(const ScriptTokenRef& ref)
+{
+    ScriptToken copy = *ref.token;
+    copy.type = ref.type;
+    return copy;
+}
+
+ScriptToken CScript::NextToken()
+{
+    return ToCopy(ReadToken());
+}
+
+ScriptToken CScript::PrevToken()
+{
+    if (programCounter < 0)
+        return kEndToken;
+    ScriptTokenRef ref = TokenAt(programCounter);
+    --programCounter;
+    return ToCopy(ref);
+}

@@ -1,0 +1,160 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <iosfwd>
+#include <queue>
+#include <string>
+#include <vector>
+
+#include "script/CScript.h"
+#include "script/CScriptValue.h"
+#include "script/ExprItem.h"
+#include "script/ScriptCommand.h"
+#include "script/ScriptTokenRef.h"
+#include "script/ScriptVariableList.h"
+
+// The scripting machine the game owns. It keeps the compiled scripts, a
+// first-in first-out queue of script runs (the front one executes), the
+// global variables and the queue of world commands that scripts ask for.
+//
+// Each frame the game calls Execute, which runs statements of the front run
+// until the run queue is empty or a script executes `bloque`; world
+// statements are appended to the command queue, not carried out. Once the
+// game has carried out every queued command it calls Resume, and the script
+// that waited in `bloque` goes on at the next Execute.
+//
+// Control flow has no compiled form: `if`, loops, `break`, `continue` and
+// `goto` move the program counter by scanning the token list, so executing
+// any number of statements takes no call-stack depth.
+class CScriptEngine {
+public:
+    CScriptEngine();
+
+    // --- frames ---------------------------------------------------------
+    void Execute();
+    void Resume() { running = true; }
+    bool IsRunning() const { return running; }
+
+    // --- scripts --------------------------------------------------------
+    // Loads every record of a script container file, in file order, after
+    // the scripts already loaded. False when the file cannot be read
+    // (nothing is loaded then).
+    bool LoadScriptFile(const std::string& path);
+    // Compiles one source text and adds it to the loaded scripts.
+    void AddScript(std::uint16_t id, const std::string& text);
+    // Queues a run of the first loaded script with that id behind the runs
+    // waiting. Its int locals IDMOI = ownerId, and TILEX, TILEY when neither
+    // tile coordinate is -1. Id 0 and unknown ids start nothing.
+    void RunScript(std::uint16_t id, std::int32_t tileX, std::int32_t tileY, std::int32_t ownerId);
+
+    const std::vector<CScript>& LoadedScripts() const { return loadedScripts; }
+    const std::deque<CScript>& RunQueue() const { return runQueue; }
+    // World commands in the order the scripts gave them; the game's command
+    // executor reads and pops the front.
+    std::queue<ScriptCommand>& CommandQueue() { return commandQueue; }
+
+    // --- local variables of the front run -------------------------------
+    // With no run queued, reads give 0, 0.0 or "" and writes are dropped
+    // (a world command may store a result after its script has ended).
+    std::int32_t GetInt(const std::string& name) const;
+    float GetFloat(const std::string& name) const;
+    std::string GetString(const std::string& name) const;
+    void SetInt(const std::string& name, std::int32_t value);
+    void SetFloat(const std::string& name, float value);
+    void SetString(const std::string& name, const std::string& value);
+
+    // --- global variables -----------------------------------------------
+    // A missing global reads as the int 0.
+    CScriptValue GetGlobal(const std::string& name) const;
+    // The first global of that name takes the whole value, kind included.
+    void SetGlobal(const std::string& name, const CScriptValue& value);
+    const std::vector<std::pair<std::string, CScriptValue>>& Globals() const { return globals.entries; }
+
+    // --- expressions on the front run -----------------------------------
+    // Both read tokens up to one whose id is stop1 or stop2 (-1: none),
+    // consume it and leave its id in lastTerminator. At the end of the
+    // tokens they stop with what they have and lastTerminator = -1.
+    float EvalNumber(std::int32_t stop1, std::int32_t stop2);
+    std::string EvalString(std::int32_t stop1, std::int32_t stop2);
+    // A token as NextToken returns it (already re-typed).
+    ExprItem TokenToItem(const ScriptToken& token) const;
+    std::string TokenToString(const ScriptToken& token) const;
+
+    std::int32_t lastTerminator = -1;
+
+    // --- what the engine uses from its host -----------------------------
+    // Where Console and ListeVariables write; standard output by default.
+    void SetOutput(std::ostream& stream) { output = &stream; }
+    // The generator of Hasard; std::rand by default.
+    void SetRandomSource(std::function<int()> source) { randomSource = std::move(source); }
+    // The milliseconds that Clock stores; time since program start by default.
+    void SetClockSource(std::function<std::uint32_t()> source) { clockSource = std::move(source); }
+
+private:
+    enum class StatementResult { Continue, EndRun, Pause };
+
+    // Terminators of an expression: up to two ids, and optionally every
+    // comparison operator.
+    struct Terminators {
+        std::int32_t first = -1;
+        std::int32_t second = -1;
+        bool comparisons = false;
+        bool Match(std::int32_t id) const;
+    };
+
+    // Reading tokens of a run. Reaching the end of the tokens in the middle
+    // of a statement marks the statement as cut short; the run then ends
+    // without carrying the statement out.
+    ScriptTokenRef Read(CScript& run);
+    void Unread(CScript& run, const ScriptTokenRef& token);
+
+    float EvalNumberOn(CScript& run, Terminators stops);
+    std::string EvalStringOn(CScript& run, Terminators stops);
+    ExprItem ItemOf(const CScript* run, const ScriptTokenRef& token) const;
+    void AppendText(const CScript* run, const ScriptTokenRef& token, std::string& text) const;
+    ScriptTokenRef RefOf(const CScript* run, const ScriptToken& token) const;
+    std::string NameFrom(const CScript& run, const ScriptTokenRef& token) const;
+    bool EvalCondition(CScript& run, std::int32_t closingKeyword);
+
+    StatementResult RunStatement(CScript& run, const ScriptTokenRef& token);
+    StatementResult RunKeyword(CScript& run, std::int32_t keywordId);
+    StatementResult Assign(CScript& run, const ScriptTokenRef& target);
+    StatementResult Declare(CScript& run, std::int32_t keywordId);
+    StatementResult If(CScript& run);
+    StatementResult Else(CScript& run);
+    StatementResult While(CScript& run);
+    StatementResult EndWhile(CScript& run);
+    StatementResult For(CScript& run);
+    StatementResult Next(CScript& run);
+    StatementResult Break(CScript& run);
+    StatementResult Continue(CScript& run);
+    StatementResult Label(CScript& run);
+    StatementResult Goto(CScript& run);
+    StatementResult Command(CScript& run, const ScriptTokenRef& word);
+    // The seven commands the interpreter carries out itself; false in
+    // `handled` when the word is none of them.
+    StatementResult BuiltIn(CScript& run, const std::string& word, bool& handled);
+    StatementResult Hasard(CScript& run);
+
+    // Scans used by the control flow. Forward scans start at the program
+    // counter and leave it after the token found; they return false at the
+    // end of the tokens.
+    bool SkipToBranchEnd(CScript& run, bool stopAtElse);
+    bool SkipPastMatching(CScript& run, std::int32_t opener, std::int32_t closer);
+    bool ReturnToLoopHead(CScript& run, std::int32_t opener, std::int32_t closer);
+
+    std::queue<ScriptCommand> commandQueue;
+    std::deque<CScript> runQueue;
+    std::vector<CScript> loadedScripts;
+    bool running = false;
+    ScriptVariableList<CScriptValue> globals;
+
+    bool statementCutShort = false;
+    std::vector<ExprItem> scratchItems;
+
+    std::ostream* output;
+    std::function<int()> randomSource;
+    std::function<std::uint32_t()> clockSource;
+};

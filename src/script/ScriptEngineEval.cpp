@@ -1,0 +1,222 @@
+// Expression evaluation of CScriptEngine: string expressions are the
+// concatenation of their tokens' texts; numeric expressions are item lists
+// handed to EvalItems.
+#include "script/CScriptEngine.h"
+
+#include "script/EvalItems.h"
+#include "script/ScriptComparisons.h"
+#include "script/ScriptConversions.h"
+#include "script/ScriptTables.h"
+
+bool CScriptEngine::Terminators::Match(std::int32_t id) const
+{
+    if (id == 0)
+        return false;
+    return id == first || id == second || (comparisons && ScriptTables::IsComparisonId(id));
+}
+
+ScriptTokenRef CScriptEngine::Read(CScript& run)
+{
+    ScriptTokenRef token = run.ReadToken();
+    if (token.IsEnd())
+        statementCutShort = true;
+    return token;
+}
+
+void CScriptEngine::Unread(CScript& run, const ScriptTokenRef& token)
+{
+    // Reading the end does not advance, so there is nothing to step back over.
+    if (!token.IsEnd())
+        --run.programCounter;
+}
+
+ScriptTokenRef CScriptEngine::RefOf(const CScript* run, const ScriptToken& token) const
+{
+    ScriptTokenRef ref;
+    ref.token = &token;
+    ref.type = token.type;
+    if (run == nullptr)
+        return ref;
+    if (token.type == TokIntVar)
+        ref.variableIndex = run->intVariables.Find(token.text);
+    else if (token.type == TokFloatVar)
+        ref.variableIndex = run->floatVariables.Find(token.text);
+    else if (token.type == TokStringVar)
+        ref.variableIndex = run->stringVariables.Find(token.text);
+    return ref;
+}
+
+void CScriptEngine::AppendText(const CScript* run, const ScriptTokenRef& token, std::string& text) const
+{
+    const int index = token.variableIndex;
+    switch (token.type) {
+    case TokIntVar:
+        text += IntToStr(run && index >= 0 ? run->intVariables.entries[index].second : 0);
+        break;
+    case TokFloatVar:
+        text += FloatToStr(run && index >= 0 ? run->floatVariables.entries[index].second : 0.0f);
+        break;
+    case TokStringVar:
+        if (run && index >= 0)
+            text += run->stringVariables.entries[index].second;
+        break;
+    case TokIntLiteral:
+    case TokFloatLiteral:
+    case TokStringLiteral:
+        text += token.Text();
+        break;
+    case TokWord: {
+        const int global = globals.Find(token.Text());
+        if (global < 0) {
+            text += FloatToStr(0.0f);
+            break;
+        }
+        const CScriptValue& value = globals.entries[global].second;
+        text += value.kind == CScriptValue::kString ? value.stringValue : FloatToStr(value.AsFloat());
+        break;
+    }
+    default:
+        // Operators and keywords contribute nothing: `"a" + "b"` is "ab".
+        break;
+    }
+}
+
+ExprItem CScriptEngine::ItemOf(const CScript* run, const ScriptTokenRef& token) const
+{
+    const int index = token.variableIndex;
+    switch (token.type) {
+    case TokOperator:
+        switch (token.Id()) {
+        case OpPlus: return ExprItem::Operator(ExprItem::kPlus);
+        case OpMinus: return ExprItem::Operator(ExprItem::kMinus);
+        case OpTimes: return ExprItem::Operator(ExprItem::kTimes);
+        case OpDivide: return ExprItem::Operator(ExprItem::kDivide);
+        case OpPower: return ExprItem::Operator(ExprItem::kPower);
+        case OpOpenParen: return ExprItem::Parenthesis(ExprItem::kOpen);
+        case OpCloseParen: return ExprItem::Parenthesis(ExprItem::kClose);
+        default: return ExprItem::Invalid();
+        }
+    case TokIntVar:
+        return ExprItem::Int(run && index >= 0 ? run->intVariables.entries[index].second : 0);
+    case TokFloatVar:
+        return ExprItem::Float(run && index >= 0 ? run->floatVariables.entries[index].second : 0.0f);
+    case TokStringVar:
+        return ExprItem::Float(run && index >= 0 ? StrToFloat(run->stringVariables.entries[index].second) : 0.0f);
+    case TokIntLiteral:
+        return ExprItem::Int(StrToInt(token.Text()));
+    case TokFloatLiteral:
+    case TokStringLiteral:
+        return ExprItem::Float(StrToFloat(token.Text()));
+    case TokWord: {
+        const int global = globals.Find(token.Text());
+        return ExprItem::Float(global < 0 ? 0.0f : globals.entries[global].second.AsFloat());
+    }
+    default:
+        return ExprItem::Invalid();
+    }
+}
+
+float CScriptEngine::EvalNumberOn(CScript& run, Terminators stops)
+{
+    scratchItems.clear();
+    for (;;) {
+        const ScriptTokenRef token = Read(run);
+        if (token.IsEnd()) {
+            lastTerminator = kNoTerminator;
+            break;
+        }
+        if (stops.Match(token.Id())) {
+            lastTerminator = token.Id();
+            break;
+        }
+        scratchItems.push_back(ItemOf(&run, token));
+    }
+    return EvalItemsInPlace(scratchItems);
+}
+
+std::string CScriptEngine::EvalStringOn(CScript& run, Terminators stops)
+{
+    std::string text;
+    for (;;) {
+        const ScriptTokenRef token = Read(run);
+        if (token.IsEnd()) {
+            lastTerminator = kNoTerminator;
+            return text;
+        }
+        if (stops.Match(token.Id())) {
+            lastTerminator = token.Id();
+            return text;
+        }
+        AppendText(&run, token, text);
+    }
+}
+
+float CScriptEngine::EvalNumber(std::int32_t stop1, std::int32_t stop2)
+{
+    if (runQueue.empty()) {
+        lastTerminator = kNoTerminator;
+        return 0.0f;
+    }
+    return EvalNumberOn(runQueue.front(), Terminators{stop1, stop2, false});
+}
+
+std::string CScriptEngine::EvalString(std::int32_t stop1, std::int32_t stop2)
+{
+    if (runQueue.empty()) {
+        lastTerminator = kNoTerminator;
+        return std::string();
+    }
+    return EvalStringOn(runQueue.front(), Terminators{stop1, stop2, false});
+}
+
+ExprItem CScriptEngine::TokenToItem(const ScriptToken& token) const
+{
+    const CScript* run = runQueue.empty() ? nullptr : &runQueue.front();
+    return ItemOf(run, RefOf(run, token));
+}
+
+std::string CScriptEngine::TokenToString(const ScriptToken& token) const
+{
+    const CScript* run = runQueue.empty() ? nullptr : &runQueue.front();
+    std::string text;
+    AppendText(run, RefOf(run, token), text);
+    return text;
+}
+
+std::string CScriptEngine::NameFrom(const CScript& run, const ScriptTokenRef& token) const
+{
+    if (token.type == TokWord)
+        return token.Text();
+    std::string name;
+    AppendText(&run, token, name);
+    return name;
+}
+
+bool CScriptEngine::EvalCondition(CScript& run, std::int32_t closingKeyword)
+{
+    const ScriptTokenRef first = Read(run);
+    Unread(run, first);
+    if (first.type == TokStringLiteral) {
+        // The left side also ends at an ordering operator, which compares
+        // strings as false, instead of running on through the statement.
+        const std::string left = EvalStringOn(run, Terminators{OpEqual, OpNotEqual, true});
+        const std::int32_t comparison = lastTerminator;
+        const std::string right = EvalStringOn(run, Terminators{closingKeyword, kNoTerminator, false});
+        return CompareStrings(left, comparison, right);
+    }
+    scratchItems.clear();
+    std::int32_t comparison = kNoTerminator;
+    for (;;) {
+        const ScriptTokenRef token = Read(run);
+        if (token.IsEnd())
+            return false;
+        if (token.type == TokOperator && ScriptTables::IsComparisonId(token.Id())) {
+            comparison = token.Id();
+            break;
+        }
+        scratchItems.push_back(ItemOf(&run, token));
+    }
+    const float left = EvalItemsInPlace(scratchItems);
+    const float right = EvalNumberOn(run, Terminators{closingKeyword, kNoTerminator, false});
+    return CompareNumbers(left, comparison, right);
+}

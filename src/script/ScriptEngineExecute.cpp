@@ -1,0 +1,165 @@
+// The statement loop of CScriptEngine, with assignments, declarations and
+// commands. Control-flow statements are in ScriptEngineFlow.cpp, the
+// built-in commands in ScriptEngineBuiltIns.cpp.
+#include "script/CScriptEngine.h"
+
+#include "script/ScriptConversions.h"
+#include "script/ScriptTables.h"
+
+void CScriptEngine::Execute()
+{
+    for (;;) {
+        if (runQueue.empty())
+            running = false;
+        if (!running)
+            return;
+        CScript& run = runQueue.front();
+        const ScriptTokenRef token = run.ReadToken();
+        if (token.IsEnd()) {
+            runQueue.pop_front();
+            continue;
+        }
+        statementCutShort = false;
+        StatementResult result = RunStatement(run, token);
+        if (statementCutShort)
+            result = StatementResult::EndRun;
+        if (result == StatementResult::EndRun) {
+            // Its variables go with it; the next run starts in this frame.
+            runQueue.pop_front();
+        } else if (result == StatementResult::Pause) {
+            running = false;
+            return;
+        }
+    }
+}
+
+CScriptEngine::StatementResult CScriptEngine::RunStatement(CScript& run, const ScriptTokenRef& token)
+{
+    switch (token.type) {
+    case TokKeyword:
+        return RunKeyword(run, token.Id());
+    case TokIntVar:
+    case TokFloatVar:
+    case TokStringVar:
+        return Assign(run, token);
+    case TokWord:
+        return Command(run, token);
+    default:
+        // A stray literal or operator (an extra `;`) does nothing.
+        return StatementResult::Continue;
+    }
+}
+
+CScriptEngine::StatementResult CScriptEngine::RunKeyword(CScript& run, std::int32_t keywordId)
+{
+    switch (keywordId) {
+    case KwIf: return If(run);
+    case KwElse: return Else(run);
+    case KwWhile: return While(run);
+    case KwEndwhile: return EndWhile(run);
+    case KwFor: return For(run);
+    case KwNext: return Next(run);
+    case KwBreak: return Break(run);
+    case KwContinue: return Continue(run);
+    case KwStop: return StatementResult::EndRun;
+    case KwBloque: return StatementResult::Pause;
+    case KwInt:
+    case KwFloat:
+    case KwString: return Declare(run, keywordId);
+    case KwLabel: return Label(run);
+    case KwGoto: return Goto(run);
+    default:
+        // then, endif, to, step and do are only markers for the scans.
+        return StatementResult::Continue;
+    }
+}
+
+CScriptEngine::StatementResult CScriptEngine::Assign(CScript& run, const ScriptTokenRef& target)
+{
+    Read(run); // the `=`, whatever is written there
+    const Terminators semicolon{OpSemicolon, kNoTerminator, false};
+    const int index = target.variableIndex;
+    // The expression cannot create variables, so the index stays valid.
+    if (target.type == TokStringVar) {
+        std::string value = EvalStringOn(run, semicolon);
+        if (!statementCutShort)
+            run.stringVariables.entries[index].second = std::move(value);
+    } else {
+        const float value = EvalNumberOn(run, semicolon);
+        if (statementCutShort)
+            return StatementResult::EndRun;
+        if (target.type == TokIntVar)
+            run.intVariables.entries[index].second = TruncateToInt32(value);
+        else
+            run.floatVariables.entries[index].second = value;
+    }
+    return StatementResult::Continue;
+}
+
+CScriptEngine::StatementResult CScriptEngine::Declare(CScript& run, std::int32_t keywordId)
+{
+    const Terminators semicolon{OpSemicolon, kNoTerminator, false};
+    std::vector<std::string> names{NameFrom(run, Read(run))};
+    const ScriptTokenRef next = Read(run);
+    float number = 0.0f;
+    std::string text;
+    if (next.IsOperator(OpAssign)) {
+        if (keywordId == KwString)
+            text = EvalStringOn(run, semicolon);
+        else
+            number = EvalNumberOn(run, semicolon);
+    } else if (next.IsOperator(OpComma)) {
+        for (;;) {
+            const ScriptTokenRef token = Read(run);
+            if (token.IsEnd() || token.IsOperator(OpSemicolon))
+                break;
+            if (!token.IsOperator(OpComma))
+                names.push_back(NameFrom(run, token));
+        }
+    } else if (!next.IsOperator(OpSemicolon)) {
+        return StatementResult::Continue; // not a declaration: nothing declared
+    }
+    if (statementCutShort)
+        return StatementResult::EndRun;
+    for (const std::string& name : names) {
+        if (keywordId == KwInt)
+            run.intVariables.Set(name, TruncateToInt32(number));
+        else if (keywordId == KwFloat)
+            run.floatVariables.Set(name, number);
+        else
+            run.stringVariables.Set(name, text);
+    }
+    return StatementResult::Continue;
+}
+
+CScriptEngine::StatementResult CScriptEngine::Command(CScript& run, const ScriptTokenRef& word)
+{
+    bool handled = false;
+    const StatementResult builtIn = BuiltIn(run, word.Text(), handled);
+    if (handled)
+        return builtIn;
+
+    ScriptCommand command;
+    command.name = word.Text();
+    const Terminators argumentEnd{OpComma, OpSemicolon, false};
+    for (;;) {
+        const ScriptTokenRef first = Read(run);
+        if (first.IsEnd())
+            return StatementResult::EndRun;
+        if (first.IsOperator(OpSemicolon))
+            break;
+        Unread(run, first);
+        // Only an argument that starts with a string is a string: a word
+        // naming a string global gives a number.
+        if (first.type == TokStringVar || first.type == TokStringLiteral)
+            command.arguments.emplace_back(EvalStringOn(run, argumentEnd));
+        else
+            command.arguments.emplace_back(EvalNumberOn(run, argumentEnd));
+        if (statementCutShort)
+            return StatementResult::EndRun;
+        if (lastTerminator == OpSemicolon)
+            break;
+    }
+    commandQueue.push(std::move(command));
+    return StatementResult::Continue;
+}
