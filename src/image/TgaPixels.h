@@ -4,14 +4,20 @@
 #include <cstdint>
 #include <cstring>
 
+#include "image/BgrConversion.h"
 #include "image/TgaByteSource.h"
 
 // Conversions from the file's pixel order (B, G, R[, A]) to the order held in
 // memory (R, G, B[, A]), for 3 and 4 bytes per pixel.
 namespace TgaPixels {
 
+// Literal packets are mostly short; long stretches go to the bulk conversion.
 inline void ConvertBgr(const std::uint8_t* from, std::uint8_t* to, std::size_t count)
 {
+    if (count >= 16) {
+        ConvertBgrPixels(from, to, count);
+        return;
+    }
     for (std::size_t i = 0; i < count; ++i, from += 3, to += 3) {
         to[0] = from[2];
         to[1] = from[1];
