@@ -4,91 +4,38 @@
 
 #include "widgets/CInputBox.h"
 
-namespace {
-
-std::string Type(CInputBox& box, const std::string& keys)
+TEST(InputBox, KeepsOnlyTheCharactersOfItsType)
 {
-    for (char c : keys)
-        box.AddChar(c);
-    return box.GetInputText();
+    const struct {
+        int type;
+        const char* typed;
+        const char* kept;
+    } cases[] = {
+        {0, "12a-. 3", "12-3"}, {1, "-3.5e", "-3.5"},   {2, "Ab c1\xE9", "Abc"},
+        {3, "Ab c1-", "Ab c"},  {4, "save_1-a.dat \\/", "save_1-a.dat"},
+        {42, "a b2", "a b"},    {-1, "a b2", "a b"},
+    };
+    for (const auto& c : cases) {
+        CInputBox box;
+        box.SetInputType(c.type);
+        for (const char* p = c.typed; *p; ++p)
+            box.AddChar(*p);
+        EXPECT_EQ(box.GetInputText(), c.kept) << "type " << c.type;
+    }
 }
 
-}  // namespace
-
-TEST(InputBoxFiltering, IntegerTakesDigitsAndMinus)
-{
-    CInputBox box;
-    box.SetInputType(0);
-    EXPECT_EQ(Type(box, "12a"), "12");
-    EXPECT_EQ(Type(box, "-. 3"), "12-3");
-}
-
-TEST(InputBoxFiltering, RealNumberAlsoTakesThePoint)
-{
-    CInputBox box;
-    box.SetInputType(1);
-    EXPECT_EQ(Type(box, "-3.5e"), "-3.5");
-}
-
-TEST(InputBoxFiltering, OneWordTakesOnlyLetters)
-{
-    CInputBox box;
-    box.SetInputType(2);
-    EXPECT_EQ(Type(box, "Ab c1\xE9"), "Abc");
-}
-
-TEST(InputBoxFiltering, WordsTakeLettersAndSpaces)
-{
-    CInputBox box;
-    box.SetInputType(3);
-    EXPECT_EQ(Type(box, "Ab c1-"), "Ab c");
-}
-
-TEST(InputBoxFiltering, FileNameTakesLettersDigitsAndSeparators)
-{
-    CInputBox box;
-    box.SetInputType(4);
-    EXPECT_EQ(Type(box, "save_1-a.dat \\/"), "save_1-a.dat");
-}
-
-TEST(InputBoxFiltering, UnknownTypeBecomesWords)
-{
-    CInputBox box;
-    box.SetInputType(42);
-    EXPECT_EQ(box.inputType, 5);
-    EXPECT_EQ(Type(box, "a b2"), "a b");
-    box.SetInputType(-1);
-    EXPECT_EQ(box.inputType, 5);
-}
-
-TEST(InputBoxFiltering, NothingIsAcceptedBeforeAnyTypeOrAfterReset)
-{
-    CInputBox box;
-    EXPECT_FALSE(box.AcceptsChar('1'));
-    EXPECT_FALSE(box.AcceptsChar('\0'));
-    box.SetInputType(0);
-    Type(box, "42");
-    box.ResetInput();
-    EXPECT_EQ(box.GetInputText(), "");
-    EXPECT_EQ(Type(box, "7a"), "");
-}
-
-TEST(InputBoxEditing, DeleteRemovesTheLastCharacterUntilEmpty)
-{
-    CInputBox box;
-    box.SetInputType(2);
-    Type(box, "ab");
-    box.DeleteLastChar();
-    EXPECT_EQ(box.GetInputText(), "a");
-    box.DeleteLastChar();
-    box.DeleteLastChar();
-    EXPECT_EQ(box.GetInputText(), "");
-}
-
-TEST(InputBoxEditing, TextLongerThanTheFieldIsKeptWhole)
+TEST(InputBox, EditingAndReset)
 {
     CInputBox box;
     box.SetInputType(4);
     const std::string word = "abcdefghijklmnopqrstuvwxy";
-    EXPECT_EQ(Type(box, word), word);
+    for (char c : word)
+        box.AddChar(c);
+    EXPECT_EQ(box.GetInputText(), word);  // longer than the field, kept whole
+    box.DeleteLastChar();
+    EXPECT_EQ(box.GetInputText(), word.substr(0, 24));
+    box.ResetInput();
+    box.DeleteLastChar();
+    box.AddChar('a');
+    EXPECT_EQ(box.GetInputText(), "");
 }

@@ -3,140 +3,83 @@
 #include <string>
 #include <vector>
 
-#include "widgets/CTextBox.h"
+#include "widgets/CDialogBox.h"
 #include "widgets/PageLayout.h"
+#include "world/CPerso.h"
 
 using Pages = std::vector<std::string>;
 
-TEST(PageLayout, EmptyTextGivesOneEmptyPage)
+TEST(PageLayout, BreaksLinesAndPages)
 {
-    EXPECT_EQ(LayOutPages("", "", 4, 43), Pages{""});
+    struct Case {
+        const char* text;
+        const char* prefix;
+        int lines, width;
+        Pages expected;
+    };
+    const Case cases[] = {
+        {"", "", 4, 43, {""}},
+        {"abcdefg", "", 4, 43, {"abcdefg "}},
+        {"hello world again", "", 4, 10, {"hello\nworld\nagain "}},  // word wrap
+        {"a bcdefgh", "", 4, 5, {"a\nbcde-\nfgh "}},                // space at 1 breaks
+        {" abcdefg", "", 4, 5, {" abc-\ndefg "}},                   // space at 0 does not
+        {"abcde fgh", "", 4, 5, {"abcde\nfgh "}},                   // space at W dropped
+        {"abcde ", "", 4, 5, {"abcde "}},
+        {"abcdefghij", "", 4, 5, {"abcd-\nefgh-\nij "}},            // hyphenation
+        {"ab\ncd efgh ijkl", "", 4, 10, {"ab\ncd efgh\nijkl "}},    // newline within W
+        {"abc\n\ndefghi", "", 4, 5, {"abc\n\ndefg-\nhi "}},         // blank line
+        {"abcdefg\nhi", "", 4, 5, {"abcd-\nefg\nhi "}},             // newline beyond W
+        {"ab\ncd", "", 1, 10, {"ab\ncd "}},                         // last piece stays whole
+        {"one two three four five", "", 2, 5, {"one\ntwo ", "three\nfour ", "five "}},
+        {"one two three four", "", 1, 10, {"one two ", "three four "}},
+        {"one two three four", "Al: ", 1, 10, {"one ", "two ", "three ", "four "}},
+        // Too narrow for a character and a hyphen: one character per line.
+        {"ab cd", "", 4, 1, {"a\nb\nc\nd "}},
+        {"abc", "", 4, 0, {"a\nb\nc "}},
+        {"abc", "", 4, -3, {"a\nb\nc "}},
+        // A label that fills a page by itself gets no room after it.
+        {"hi", "Bartholomew: ", 1, 5, {" ", "hi "}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LayOutPages(c.text, c.prefix, c.lines, c.width), c.expected)
+            << '"' << c.text << "\" in " << c.lines << " x " << c.width;
 }
 
-TEST(PageLayout, ShortTextEndsWithASpaceInsteadOfANewline)
+TEST(PageLayout, GameDialogueBoxHolds43CharactersOr41BesideALabel)
 {
-    EXPECT_EQ(LayOutPages("abcdefg", "", 4, 43), Pages{"abcdefg "});
-}
-
-TEST(PageLayout, WrapsAtTheLastSpaceThatFits)
-{
-    EXPECT_EQ(LayOutPages("hello world again", "", 4, 10), Pages{"hello\nworld\nagain "});
-}
-
-TEST(PageLayout, BreaksAtASpaceAsEarlyAsTheSecondCharacterButNotTheFirst)
-{
-    EXPECT_EQ(LayOutPages("a bcdefgh", "", 4, 5), Pages{"a\nbcde-\nfgh "});
-    EXPECT_EQ(LayOutPages(" abcdefg", "", 4, 5), Pages{" abc-\ndefg "});
-}
-
-TEST(PageLayout, SpaceRightAfterAFullLineIsDropped)
-{
-    EXPECT_EQ(LayOutPages("abcde fgh", "", 4, 5), Pages{"abcde\nfgh "});
-    // The text ends with that space: its line still makes a page.
-    EXPECT_EQ(LayOutPages("abcde ", "", 4, 5), Pages{"abcde "});
-}
-
-TEST(PageLayout, HyphenatesWordsLongerThanALine)
-{
-    EXPECT_EQ(LayOutPages("abcdefghij", "", 4, 5), Pages{"abcd-\nefgh-\nij "});
-}
-
-TEST(PageLayout, BreaksAtNewlinesWithinTheLine)
-{
-    EXPECT_EQ(LayOutPages("ab\ncd efgh ijkl", "", 4, 10), Pages{"ab\ncd efgh\nijkl "});
-    // A blank line stays on the page, and so does the text after it.
-    EXPECT_EQ(LayOutPages("abc\n\ndefghi", "", 4, 5), Pages{"abc\n\ndefg-\nhi "});
-}
-
-TEST(PageLayout, NewlineBeyondTheLineWidthIsReachedAfterWrapping)
-{
-    EXPECT_EQ(LayOutPages("abcdefg\nhi", "", 4, 5), Pages{"abcd-\nefg\nhi "});
-}
-
-TEST(PageLayout, LastPieceThatFitsStaysWholeEvenWithNewlines)
-{
-    // One slot holds both lines, so the page has more lines than the box.
-    EXPECT_EQ(LayOutPages("ab\ncd", "", 1, 10), Pages{"ab\ncd "});
-}
-
-TEST(PageLayout, FullPagesContinueOnNewOnes)
-{
-    EXPECT_EQ(LayOutPages("one two three four five", "", 2, 5),
-              (Pages{"one\ntwo ", "three\nfour ", "five "}));
-}
-
-TEST(PageLayout, EveryPageLeavesRoomForThePrefix)
-{
-    EXPECT_EQ(LayOutPages("one two three four", "", 1, 10), (Pages{"one two ", "three four "}));
-    EXPECT_EQ(LayOutPages("one two three four", "Al: ", 1, 10),
-              (Pages{"one ", "two ", "three ", "four "}));
-}
-
-TEST(PageLayout, LinesTooNarrowForAHyphenTakeOneCharacterEach)
-{
-    EXPECT_EQ(LayOutPages("ab cd", "", 4, 1), Pages{"a\nb\nc\nd "});
-    EXPECT_EQ(LayOutPages("abc", "", 4, 0), Pages{"a\nb\nc "});
-    EXPECT_EQ(LayOutPages("abc", "", 4, -3), Pages{"a\nb\nc "});
-}
-
-TEST(PageLayout, PrefixFillingAWholePageGetsNoRoomAfterIt)
-{
-    Pages pages = LayOutPages("hi", "Bartholomew: ", 1, 5);
-    ASSERT_FALSE(pages.empty());
-    EXPECT_EQ(pages.back(), "hi ");
-}
-
-TEST(TextBoxLayout, GameMessageBoxHasFourLinesOf43Characters)
-{
-    CTextBox box;
+    CDialogBox box;
     box.SetRect(50, 352, 540, 105);
     EXPECT_EQ(box.LinesPerPage(), 4);
-    EXPECT_EQ(box.CharsPerLine(), 43);
+    box.SetText(std::string(43, 'x') + " yyy");
+    EXPECT_EQ(box.pages.back(), std::string(43, 'x') + "\nyyy ");
 
-    const std::string full(43, 'x');
-    box.SetText(full + " yyy");
-    ASSERT_EQ(box.pages.size(), 1u);
-    EXPECT_EQ(box.pages.front(), full + "\nyyy ");
-}
-
-TEST(TextBoxLayout, FifthLineStartsASecondPage)
-{
-    CTextBox box;
-    box.SetRect(50, 352, 540, 105);
-    const std::string line(43, 'x');
-    box.SetText(line + " " + line + " " + line + " " + line + " tail");
+    CPerso al;
+    al.name = "Al";
+    box.SetSpeaker(&al);
+    box.SetSpeaker(&al);  // indents once
+    EXPECT_EQ(box.font.x, 70);
+    box.SetText(std::string(38, 'x') + " yyy");
+    EXPECT_EQ(box.pages.back(), "\n" + std::string(38, 'x') + "\nyyy ");
+    // Every page's first line holds the label with up to 37 characters.
+    const std::string word(37, 'x');
+    box.ClearPages();
+    box.SetText(word + " " + word + " " + word + " " + word + " tail");
     ASSERT_EQ(box.pages.size(), 2u);
+    EXPECT_EQ(box.pages.front(), word + "\n" + word + "\n" + word + "\n" + word + " ");
     EXPECT_EQ(box.pages.back(), "tail ");
+
+    box.SetSpeaker(nullptr);
+    EXPECT_EQ(box.font.x, 60);
 }
 
-TEST(TextBoxLayout, BoxTooLowForOneLineHolds25LinesPerPage)
+TEST(PageLayout, DegenerateBoxesStillLayOutTheirText)
 {
     CTextBox box;
-    box.SetRect(0, 0, 540, 0);
+    box.SetRect(0, 0, 20, -400);
     EXPECT_EQ(box.LinesPerPage(), 25);
-    box.SetRect(0, 0, 540, -400);
-    EXPECT_EQ(box.LinesPerPage(), 25);
-}
-
-TEST(TextBoxLayout, BoxNarrowerThanTwoCharactersStillEndsItsLayout)
-{
-    CTextBox box;
-    box.SetRect(0, 0, 20, 105);
-    ASSERT_LT(box.CharsPerLine(), 2);
     box.SetText("hello");
-    ASSERT_EQ(box.pages.size(), 2u);
-    EXPECT_EQ(box.pages.front(), "h\ne\nl\nl ");
-    EXPECT_EQ(box.pages.back(), "o ");
-}
-
-TEST(TextBoxLayout, ZeroAdvancesCountAsOnePixel)
-{
-    CTextBox box;
-    box.font.glyphWidth = 4;
-    box.font.spacing = -4;
-    box.font.glyphHeight = 6;
-    box.font.lineSpacing = -6;
-    box.SetRect(0, 0, 60, 30);
-    EXPECT_EQ(box.CharsPerLine(), 36);  // 60 - 2 * 10 - 4
-    EXPECT_EQ(box.LinesPerPage(), 4);   // 30 - 2 * 10 - 6
+    EXPECT_EQ(box.pages.front(), "h\ne\nl\nl\no ");
+    box.font.spacing = -16;  // no advance: counted as one pixel
+    box.SetRect(0, 0, 60, 105);
+    EXPECT_EQ(box.CharsPerLine(), 60 - 20 - 16);
 }

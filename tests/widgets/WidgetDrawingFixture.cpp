@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -9,61 +10,20 @@
 
 namespace {
 
-using Pixels = std::vector<std::uint8_t>;
-
-void Upload(GLuint name, int size, const Pixels& rgba)
+// `texel(x, y)` gives the colour at column x and row y counted from the top
+// of the image; texture memory starts with the bottom row.
+void Upload(GLuint name, int size, const std::function<Rgba(int, int)>& texel)
 {
+    std::vector<Rgba> pixels(static_cast<std::size_t>(size) * size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            pixels[static_cast<std::size_t>(size - 1 - y) * size + x] = texel(x, y);
     glBindTexture(GL_TEXTURE_2D, name);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, size, size, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, size, size, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     glBindTexture(GL_TEXTURE_2D, 0);
-}
-
-void Put(Pixels& rgba, int size, int column, int memoryRow, std::uint8_t r, std::uint8_t g,
-         std::uint8_t b, std::uint8_t a)
-{
-    std::uint8_t* p = &rgba[(static_cast<std::size_t>(memoryRow) * size + column) * 4];
-    p[0] = r;
-    p[1] = g;
-    p[2] = b;
-    p[3] = a;
-}
-
-// Texture memory starts with the bottom row of the image (t = 0).
-void MakeGlyphSheet()
-{
-    const int size = 256;
-    Pixels rgba(size * size * 4, 255);
-    const int cellLeft = 9 * 16;
-    const int cellTopRowFromTop = 14 * 16;
-    for (int dy = 0; dy < 16; ++dy) {
-        const int memoryRow = size - 1 - (cellTopRowFromTop + dy);
-        for (int dx = 0; dx < 16; ++dx) {
-            const bool inked = dx < 8 && dy < 8;
-            Put(rgba, size, cellLeft + dx, memoryRow, 255, 255, 255, inked ? 255 : 0);
-        }
-    }
-    Upload(WidgetDrawingTest::kGlyphSheet, size, rgba);
-}
-
-void MakeCharacterSheet()
-{
-    const int size = 64;
-    Pixels rgba(size * size * 4, 0);
-    for (int memoryRow = 0; memoryRow < size; ++memoryRow)
-        for (int column = 0; column < size; ++column) {
-            const bool portrait = column >= 40 && memoryRow >= 40;
-            const bool bottomBand = memoryRow < 16;
-            if (portrait)
-                Put(rgba, size, column, memoryRow, 0, 255, 0, 255);
-            else if (bottomBand)
-                Put(rgba, size, column, memoryRow, 0, 0, 255, 255);
-            else
-                Put(rgba, size, column, memoryRow, 255, 0, 0, 255);
-        }
-    Upload(WidgetDrawingTest::kCharacterSheet, size, rgba);
 }
 
 }  // namespace
@@ -74,7 +34,7 @@ std::unique_ptr<TestWindow> WidgetDrawingTest::window;
 void WidgetDrawingTest::SetUpTestSuite()
 {
     // A virtual X server that has only just started may not take
-    // connections yet; give it a moment before calling the display missing.
+    // connections yet.
     for (int attempt = 0; attempt < 5; ++attempt) {
         window = std::make_unique<TestWindow>();
         if (window->IsOpen())
@@ -83,13 +43,16 @@ void WidgetDrawingTest::SetUpTestSuite()
     }
     if (!window->IsOpen())
         return;
-    MakeGlyphSheet();
-    MakeCharacterSheet();
-}
-
-void WidgetDrawingTest::TearDownTestSuite()
-{
-    window.reset();
+    Upload(kGlyphSheet, 256, [](int x, int y) {
+        const bool e9Cell = x / 16 == 9 && y / 16 == 14;
+        const bool inked = !e9Cell || (x % 16 < 8 && y % 16 < 8);
+        return Rgba{255, 255, 255, static_cast<std::uint8_t>(inked ? 255 : 0)};
+    });
+    Upload(kCharacterSheet, 64, [](int x, int y) {
+        if (x >= 40 && y < 24)
+            return Rgba{0, 255, 0, 255};
+        return y >= 48 ? Rgba{0, 0, 255, 255} : Rgba{255, 0, 0, 255};
+    });
 }
 
 void WidgetDrawingTest::SetUp()

@@ -9,14 +9,11 @@
 #include "support/FrameBuffer.h"
 #include "support/TestWindow.h"
 
-// Draws widgets in the real game window and reads the back buffer. Provides
-// two textures:
-// - a 256 x 256 glyph sheet whose cells are all opaque white except the cell
-//   of byte 0xE9 (column 9, row 14 from the top), where only the top-left
-//   8 x 8 quarter is opaque and the rest transparent;
-// - a 64 x 64 character sheet, red except for its top-right 24 x 24 corner
-//   (the portrait area), which is green, and its bottom 16 rows, which are
-//   blue.
+// Draws widgets in the real game window and reads the back buffer, with two
+// textures: a 256 x 256 glyph sheet, all opaque white except the cell of
+// byte 0xE9 (column 9, row 14 from the top), where only the top-left 8 x 8
+// quarter is inked; and a 64 x 64 character sheet, red with a green top-right
+// 24 x 24 corner (the portrait) and a blue bottom band of 16 rows.
 class WidgetDrawingTest : public ::testing::Test {
 public:
     static constexpr GLuint kGlyphSheet = 901;
@@ -24,12 +21,11 @@ public:
     static const Rgba kClear;
 
     static void SetUpTestSuite();
-    static void TearDownTestSuite();
+    static void TearDownTestSuite() { window.reset(); }
 
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Clears to kClear.
     void ClearScreen();
 
     static std::unique_ptr<TestWindow> window;

@@ -1,0 +1,215 @@
+#include "WidgetDrawingFixture.h"
+
+#include <string>
+
+#include "widgets/CChoiceBox.h"
+#include "widgets/CInputBox.h"
+#include "widgets/DefaultFontTexture.h"
+#include "world/CPerso.h"
+
+namespace {
+
+const Rgba kWhite{255, 255, 255, 255};
+const Rgba kRed{255, 0, 0, 255};
+const Rgba kGreen{0, 255, 0, 255};
+const Rgba kBlue{0, 0, 255, 255};
+const CColor kBoxColor(0.4f, 0.1f, 0.2f, 1);
+
+Rgba At(int x, int y)
+{
+    return FrameBuffer::ReadPixel(x, y);
+}
+
+// The marker and the scroll arrows are white at 70 % over the dark box.
+bool Bright(int x, int y)
+{
+    return At(x, y).g > 150;
+}
+
+void SetUpChoice(CChoiceBox& box, int items, int rows)
+{
+    box.backColor = kBoxColor;
+    box.SetRect(50, 300, 540, 0);
+    box.SetText("Q");
+    box.SetItemCount(items);
+    box.SetVisibleRows(rows);  // 114 pixels high with one line and 4 rows
+    for (std::string& item : box.items)
+        item = "item";
+    box.ShowInstantly();
+}
+
+}  // namespace
+
+using Drawing = WidgetDrawingTest;
+
+TEST_F(Drawing, FrameGradientAndExactScaledRectangle)
+{
+    CMenuBase frame;
+    frame.SetRect(50, 352, 540, 105);
+    frame.Draw();  // closed
+    EXPECT_EQ(At(200, 380), kClear);
+
+    frame.backColor = kBoxColor;  // (102, 26, 51) at the top, 0.2 more at the bottom
+    frame.ShowInstantly();
+    frame.Draw();
+    EXPECT_TRUE(At(200, 355).Near(Rgba{104, 28, 53, 255})) << At(200, 355);
+    EXPECT_TRUE(At(200, 455).Near(Rgba{152, 77, 101, 255})) << At(200, 455);
+
+    ClearScreen();
+    frame.borderColor = CColor(1, 1, 1, 0);  // leaves the fill's own edges
+    frame.progress = 128;                    // covers (50, 352) to (321, 404)
+    frame.Draw();
+    EXPECT_EQ(At(49, 380), kClear);
+    EXPECT_NE(At(50, 380), kClear);
+    EXPECT_NE(At(320, 380), kClear);
+    EXPECT_EQ(At(321, 380), kClear);
+    EXPECT_EQ(At(200, 351), kClear);
+    EXPECT_NE(At(200, 403), kClear);
+    EXPECT_EQ(At(200, 404), kClear);
+}
+
+TEST_F(Drawing, ImageShowsItsPictureUprightInsideItsFrame)
+{
+    CImage image;
+    image.textureId = kCharacterSheet;
+    image.texRect = CTexRect(0, 1, 1, 1);
+    image.SetRect(100, 100, 64, 64);  // picture from (102, 101) to (163, 163)
+    image.ShowInstantly();
+    image.Draw();
+    EXPECT_EQ(At(155, 110), kGreen);
+    EXPECT_EQ(At(103, 102), kRed);
+    EXPECT_EQ(At(103, 161), kBlue);
+    EXPECT_NE(At(100, 130), kRed);
+
+    ClearScreen();
+    image.visible = false;
+    image.Draw();
+    EXPECT_EQ(At(130, 130), kClear);
+}
+
+TEST_F(Drawing, GlyphOfByteE9ComesFromColumn9Row14InTheFontsColour)
+{
+    CFont font;
+    font.SetColor(3);
+    font.x = 100;
+    font.y = 200;
+    font.Draw("\xE9\xE9\n\xE9");
+    // Only the cell's top-left quarter is inked; glyphs stand on the pen.
+    EXPECT_EQ(At(100, 184), kRed);
+    EXPECT_EQ(At(107, 191), kRed);
+    EXPECT_EQ(At(110, 188), kClear);
+    EXPECT_EQ(At(104, 196), kClear);
+    EXPECT_EQ(At(117, 188), kRed);  // 12 pixels on
+    EXPECT_EQ(At(104, 210), kRed);  // 22 pixels down
+    EXPECT_EQ(At(116, 210), kClear);
+
+    EXPECT_EQ(font.texture, kGlyphSheet);  // adopted from the default, and kept
+    defaultFontTexture = 77;
+    font.Draw("a");
+    EXPECT_EQ(font.texture, kGlyphSheet);
+}
+
+TEST_F(Drawing, DialogueShowsPortraitLabelAndTheTypedCharactersOnly)
+{
+    CDialogBox box;
+    box.backColor = kBoxColor;
+    box.SetRect(50, 352, 540, 105);
+    box.portrait.SetRect(10, 362, 48, 48);
+    box.portrait.backColor = CColor(0.8f, 0.8f, 0.8f, 1);
+    CPerso al;
+    al.name = "Al";
+    al.texture = kCharacterSheet;
+    box.SetSpeaker(&al);
+    box.ShowText("aaaa");
+    box.ShowInstantly();
+    box.shownChars = 2;
+    box.Draw();
+
+    EXPECT_EQ(At(13, 364), kGreen);  // the portrait area fills the frame
+    EXPECT_EQ(At(56, 408), kGreen);
+    // "Al: aa" from x = 70, glyphs 12 pixels apart.
+    EXPECT_NE(At(65, 370), kWhite);
+    EXPECT_EQ(At(72, 370), kWhite);
+    EXPECT_EQ(At(140, 370), kWhite);
+    EXPECT_NE(At(155, 370), kWhite);
+}
+
+TEST_F(Drawing, ChoiceMarkerStandsBesideTheSelectedRowOnceOpen)
+{
+    CChoiceBox box;
+    SetUpChoice(box, 5, 4);
+    box.SetSelected(2);
+    box.state = WidgetState::Typing;
+    box.Draw();
+    EXPECT_NE(At(90, 336), kWhite);
+
+    box.state = WidgetState::Open;
+    box.Draw();
+    EXPECT_EQ(At(90, 336), kWhite);  // items, 25 pixels in
+    EXPECT_TRUE(Bright(73, 384));    // row 2's marker: 379..389
+    EXPECT_FALSE(Bright(73, 362));
+    EXPECT_FALSE(Bright(73, 406));
+
+    CChoiceBox empty;
+    SetUpChoice(empty, 0, 4);
+    ClearScreen();
+    empty.Draw();
+    EXPECT_EQ(empty.selected, -1);
+    EXPECT_NE(At(90, 336), kWhite);
+
+    CChoiceBox stale;  // scrolled before its first item, counting past its array
+    SetUpChoice(stale, 2, 4);
+    stale.firstVisible = -2;
+    stale.itemCount = 6;
+    stale.Draw();
+    EXPECT_EQ(At(90, 336), kWhite);
+}
+
+TEST_F(Drawing, ScrollArrowsBlinkFifteenFramesOnAndOff)
+{
+    CChoiceBox box;
+    SetUpChoice(box, 5, 4);
+    auto frames = [&](CChoiceBox& drawn, int count) {
+        for (int i = 0; i < count; ++i) {
+            ClearScreen();
+            drawn.Draw();
+        }
+        return std::make_pair(Bright(320, 409), Bright(320, 305));  // down, up
+    };
+    EXPECT_EQ(frames(box, 14), std::make_pair(false, false));
+    EXPECT_EQ(frames(box, 1), std::make_pair(true, false));
+    EXPECT_EQ(frames(box, 14), std::make_pair(true, false));
+    EXPECT_EQ(frames(box, 1), std::make_pair(false, false));
+    box.SetSelected(4);
+    EXPECT_EQ(frames(box, 15), std::make_pair(false, true));
+
+    CChoiceBox fits;
+    SetUpChoice(fits, 3, 3);
+    frames(fits, 15);
+    EXPECT_TRUE(fits.blinkOn);
+    EXPECT_FALSE(Bright(320, 387));  // where a down arrow would be: 384..394
+}
+
+TEST_F(Drawing, InputFieldShowsOnlyTheFirstMaxLengthCharacters)
+{
+    CInputBox box;
+    box.backColor = kBoxColor;
+    box.SetRect(50, 352, 540, 105);
+    box.SetText("Name?");
+    box.SetInputType(4);
+    for (char c : std::string("abcdefghijklmnopqrstuvwxy"))
+        box.AddChar(c);
+    box.inputFont.SetColor(6);
+    box.ShowInstantly();
+    box.Draw();
+
+    // Field at (85, 400), 246 x 22; character i at 88 + 12 i.
+    const Rgba yellow{255, 255, 0, 255};
+    EXPECT_EQ(At(320, 410), yellow);  // the 20th
+    EXPECT_NE(At(340, 410), yellow);  // where the 21st would be
+    const Rgba box_ = At(345, 410);
+    auto overlay = [](std::uint8_t under) {
+        return static_cast<std::uint8_t>(0.3f * 255 + 0.7f * under + 0.5f);
+    };
+    EXPECT_TRUE(At(87, 410).Near(Rgba{overlay(box_.r), overlay(box_.g), overlay(box_.b), 255}, 3));
+}

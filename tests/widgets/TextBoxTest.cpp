@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "widgets/CDialogBox.h"
+#include "world/CPerso.h"
+
+namespace {
+
+void StepOpen(CTextBox& box, int frames)
+{
+    for (int i = 0; i < frames; ++i)
+        box.StepOpen();
+}
+
+}  // namespace
+
+TEST(TextBox, TypesOneCharacterPerFrameOnceTheFrameIsOpen)
+{
+    CTextBox box;
+    box.SetRect(50, 352, 540, 105);
+    box.ShowText("Hello");  // "Hello ", and the first opening step
+    StepOpen(box, 9);
+    EXPECT_EQ(box.state, WidgetState::Opening);
+    EXPECT_EQ(box.shownChars, 0u);
+    StepOpen(box, 1);  // full size, and the first character
+    EXPECT_EQ(box.state, WidgetState::Typing);
+    EXPECT_EQ(box.shownChars, 1u);
+    StepOpen(box, 4);
+    EXPECT_EQ(box.state, WidgetState::Typing);
+    StepOpen(box, 1);
+    EXPECT_EQ(box.state, WidgetState::Open);
+    EXPECT_EQ(box.shownChars, 6u);
+    box.StepClose();
+    EXPECT_EQ(box.shownChars, 0u);
+
+    CTextBox instant;
+    instant.SetRect(50, 352, 540, 105);
+    instant.animated = false;
+    instant.ShowText("Hi");
+    EXPECT_EQ(instant.state, WidgetState::Open);
+    EXPECT_EQ(instant.shownChars, 3u);
+}
+
+TEST(TextBox, NextPageTypesTheFollowingPageUntilNoneIsLeft)
+{
+    CTextBox box;
+    box.SetRect(50, 352, 540, 105);
+    box.SetText("first");
+    box.ShowInstantly();
+    EXPECT_EQ(box.shownChars, 6u);
+    box.SetText("ab\ncd");
+    box.NextPage();
+    EXPECT_EQ(box.state, WidgetState::Typing);
+    EXPECT_EQ(box.shownChars, 0u);
+    EXPECT_EQ(box.TextHeight(), 44u);
+    StepOpen(box, 2);
+    EXPECT_EQ(box.shownChars, 2u);
+    box.NextPage();
+    EXPECT_TRUE(box.HasNoPage());
+    EXPECT_EQ(box.LineCount(), 0u);
+
+    // Without a page everything is still safe.
+    box.NextPage();
+    box.ShowInstantly();
+    StepOpen(box, 1);
+    EXPECT_EQ(box.shownChars, 0u);
+}
+
+TEST(TextBox, PortraitFollowsTheDialogueBoxWhileASpeakerIsSet)
+{
+    CDialogBox box;
+    CPerso al;
+    al.name = "Al";
+    al.texture = 40;
+    box.SetSpeaker(&al);
+    EXPECT_EQ(box.portrait.textureId, 40);
+    EXPECT_FLOAT_EQ(box.portrait.texRect.s0, 0.625f);
+    EXPECT_FLOAT_EQ(box.portrait.texRect.t1, 0.625f);
+    box.ShowText("Hi");
+    StepOpen(box, 10);
+    EXPECT_EQ(box.portrait.state, WidgetState::Open);
+    for (int i = 0; i < 11; ++i)
+        box.StepClose();
+    EXPECT_EQ(box.portrait.state, WidgetState::Closed);
+
+    box.SetSpeaker(nullptr);
+    EXPECT_FALSE(box.portrait.visible);
+    box.ShowText("Hi");
+    StepOpen(box, 11);
+    EXPECT_EQ(box.portrait.state, WidgetState::Closed);
+}
