@@ -6,9 +6,9 @@
 // A typed value: the value of a global variable and of a world-command
 // argument. Kind 1 int, 2 float, 3 string; 0 only when default-constructed.
 struct CScriptValue {
-    static const std::int32_t kInt = 1;
-    static const std::int32_t kFloat = 2;
-    static const std::int32_t kString = 3;
+    static constexpr std::int32_t kInt = 1;
+    static constexpr std::int32_t kFloat = 2;
+    static constexpr std::int32_t kString = 3;
 
     CScriptValue() = default;
     explicit CScriptValue(std::int32_t value) : kind(kInt), intValue(value) {}
