@@ -67,13 +67,6 @@ TEST(ScriptConversions, FloatToStrUsesTheDefaultStreamFormat)
     }
 }
 
-TEST(ScriptConversions, IntToStr)
-{
-    EXPECT_EQ(IntToStr(0), "0");
-    EXPECT_EQ(IntToStr(-42), "-42");
-    EXPECT_EQ(IntToStr(std::numeric_limits<std::int32_t>::min()), "-2147483648");
-}
-
 TEST(ScriptConversions, TruncationTowardZeroStaysInRange)
 {
     EXPECT_EQ(TruncateToInt32(3.5f), 3);

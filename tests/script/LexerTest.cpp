@@ -41,27 +41,6 @@ std::string Tokens(const std::string& text)
 
 } // namespace
 
-TEST(ScriptTables, KeywordAndOperatorIdsAreFixed)
-{
-    InitScriptTables();
-    const ScriptTables& tables = ScriptTables::Get();
-    const char* keywords[] = {"if", "then", "else", "endif", "for", "to", "step", "next", "while", "endwhile",
-                              "do", "break", "continue", "stop", "bloque", "int", "float", "string", "label", "goto"};
-    const char* operators[] = {"+", "-", "*", "/", "^", "(", ")", "==", "!=", ">=", ">", "<=", "<", "=", ",", ";", ":"};
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(tables.KeywordId(keywords[i]), 11 + i) << keywords[i];
-        EXPECT_EQ(tables.TextOf(11 + i), keywords[i]);
-        EXPECT_EQ(tables.OperatorId(keywords[i]), 0);
-    }
-    for (int i = 0; i < 17; ++i) {
-        EXPECT_EQ(tables.OperatorId(operators[i]), 31 + i) << operators[i];
-        EXPECT_EQ(tables.TextOf(31 + i), operators[i]);
-        EXPECT_EQ(tables.KeywordId(operators[i]), 0);
-    }
-    EXPECT_EQ(tables.KeywordId("IF"), 0);
-    EXPECT_EQ(tables.TextOf(99), "");
-}
-
 TEST(ScriptLexer, OperatorsNeedSeparators)
 {
     EXPECT_EQ(Tokens("x = x + 1 ;"), "Word(x) Op(=) Word(x) Op(+) Int(1) Op(;)");
@@ -169,22 +148,4 @@ TEST(CScriptCursor, WordsAreRetypedByTheVariablesOfTheMoment)
     EXPECT_EQ(script.NextToken().type, TokStringVar);
     // The stored token keeps its compiled type.
     EXPECT_EQ(script.tokens[3].type, TokWord);
-}
-
-TEST(CScriptCursor, CopiesAreIndependentAndResetEmpties)
-{
-    InitScriptTables();
-    CScript script;
-    script.Tokenize("a b", 9);
-    script.intVariables.Set("n", 1);
-    CScript copy = script;
-    copy.intVariables.Set("n", 2);
-    copy.NextToken();
-    EXPECT_EQ(script.intVariables.Get("n"), 1);
-    EXPECT_EQ(script.programCounter, 0);
-    script.Reset();
-    EXPECT_EQ(script.id, 0);
-    EXPECT_TRUE(script.tokens.empty());
-    EXPECT_TRUE(script.intVariables.entries.empty());
-    EXPECT_EQ(copy.tokens.size(), 2u);
 }
