@@ -109,6 +109,11 @@ float EvalItemsInPlace(std::vector<ExprItem>& items)
 {
     if (items.size() == 1)
         return items[0].IsNumber() ? items[0].Value() : 0.0f;
+    bool anyParenthesis = false;
+    for (const ExprItem& item : items)
+        anyParenthesis = anyParenthesis || item.itemClass == ExprItem::kParenthesis;
+    if (!anyParenthesis)
+        return items.empty() ? 0.0f : EvalFlat(items);
     if (!IsBalanced(items))
         return 0.0f;
     std::vector<ExprItem> inner;
