@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "platform/Clock.h"
+#include "script/ScriptTables.h"
 
 CGame::CGame() = default;
 
@@ -29,6 +30,7 @@ void CGame::Init()
     glCullFace(GL_BACK);
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    InitScriptTables();
 
     lastTick = MillisecondsSinceStart();
     activeHero = 0;
@@ -37,6 +39,7 @@ void CGame::Init()
 
     fade.level = 100;
     fade.SetScreen(&Width(), &Height());
+    map.SetViewSize(&Width(), &Height());
 
     LoadWorld(kDefaultWorld);
 }
@@ -52,12 +55,18 @@ void CGame::RunWorldCommands()
     commandsDrained = false;
     if (!commandsMayRun)
         return;
-    commandsDrained = true;
+    // Nothing carries out world commands yet: queued ones wait, and the
+    // script that asked for them waits in `bloque` until they are done.
+    if (scriptEngine.CommandQueue().empty())
+        commandsDrained = true;
 }
 
 void CGame::Update(float)
 {
+    scriptEngine.Execute();
     RunWorldCommands();
+    if (commandsDrained)
+        scriptEngine.Resume();
     AdvanceTopWidget();
     if (modes.TopType() == 3 && !fade.active) {
         modes.Pop();
@@ -89,6 +98,10 @@ void CGame::Draw()
     glColor4f(1, 1, 1, 1);
     if (modes.TopType() == 1)
         return;
+    map.DrawMapLayer(0);
+    map.DrawMapLayer(1);
+    map.DrawCharacters();
+    map.DrawMapLayer(2);
     fade.Draw();
 }
 

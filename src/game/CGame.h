@@ -6,6 +6,9 @@
 #include "engine/Tessel_Engine.h"
 #include "game/CFade.h"
 #include "game/ModeStack.h"
+#include "image/TgaImage.h"
+#include "script/CScriptEngine.h"
+#include "world/CMap.h"
 
 class CMenuBase;
 
@@ -34,7 +37,11 @@ public:
     // Shortest time between the starts of two frames. Tests set it to 0.
     void SetFramePeriod(std::uint32_t ms) { framePeriodMs = ms; }
 
+    // Pictures of the world are read and uploaded through this one record.
+    TgaImage scratchImage;
     ModeStack modes;
+    CMap map;
+    CScriptEngine scriptEngine;
     CFade fade;
 
     std::int32_t activeHero = 0;
