@@ -26,16 +26,6 @@ TEST(VisibleTiles, MatchesTheTileByTileTestForEveryScroll)
     }
 }
 
-TEST(VisibleTiles, LargeMapShowsAtMostTwentyOneColumns)
-{
-    const TileSpan span = VisibleTiles(640 - 512 * 32, 640, 512);  // scrolled to the far end
-    EXPECT_EQ(span.first, 492);
-    EXPECT_EQ(span.end, 512);
-    const TileSpan middle = VisibleTiles(-3216, 640, 512);
-    EXPECT_EQ(middle.end - middle.first, 21);
-    EXPECT_TRUE(VisibleTiles(-40000, 640, 512).Empty());
-}
-
 namespace {
 
 class Camera : public ::testing::Test {

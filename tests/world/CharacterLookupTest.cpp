@@ -44,14 +44,9 @@ protected:
 TEST_F(Characters, NewHeroHasDefaultsAndGivenFields)
 {
     CHero& hero = map.AddHero(3, "Alia", 44);
-    EXPECT_EQ(hero.identifier, 3);
     EXPECT_EQ(hero.name, "Alia");
     EXPECT_EQ(hero.texture, 44u);
-    EXPECT_EQ(hero.actionScript, 0);
-    EXPECT_FLOAT_EQ(hero.frame, 1.0f);
     EXPECT_EQ(hero.facing, Direction::kDown);
-    EXPECT_EQ(hero.tileX, 0);
-    EXPECT_EQ(hero.offsetY, 0);
     EXPECT_EQ(map.FindHero(3), &hero);
 }
 
@@ -171,31 +166,4 @@ TEST_F(Characters, MissingCharacterAnswersForANewRecordAndOtherKindsForNothing)
     PlaceHero(1, 3, 3, 0, 0, Direction::kDown);
     EXPECT_FALSE(map.StandingTile(3, 1).valid);
     EXPECT_FALSE(map.FacingTile(0, 1).valid);
-}
-
-TEST_F(Characters, HeroesSurviveAChangeOfMap)
-{
-    MapFileBuilder::Npc other;
-    other.identifier = 30;
-    other.name = "Autre";
-    folder.WriteMap("other", MapFileBuilder(3, 3, 1).AddNpc(other).Bytes());
-    CHero& hero = PlaceHero(1, 4, 5, 6, 7, Direction::kUp);
-    ASSERT_TRUE(map.LoadMap("other"));
-    ASSERT_EQ(map.Heroes().size(), 1u);
-    EXPECT_EQ(map.Heroes()[0].get(), &hero);
-    EXPECT_EQ(hero.tileX, 4);
-    EXPECT_EQ(hero.offsetY, 7);
-    ASSERT_EQ(map.Npcs().size(), 1u);
-    EXPECT_EQ(map.Npcs()[0]->name, "Autre");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(map.FindNpc(7), nullptr);
-    testing::internal::GetCapturedStdout();
-}
-
-TEST(TilePos, ComparesCoordinatesOnly)
-{
-    EXPECT_EQ((TilePos{1, 2, true}), (TilePos{1, 2, false}));
-    EXPECT_NE((TilePos{1, 2, true}), (TilePos{2, 1, true}));
-    TilePos fresh;
-    EXPECT_FALSE(fresh.valid);
 }

@@ -52,17 +52,3 @@ TEST(DepthOrder, MergeDrawsTheHeroFirstAtEqualDepth)
     Add(heroes, 2, 5, 9);
     EXPECT_EQ(Identifiers(DrawOrder(npcs, heroes)), (std::vector<int>{10, 1, 11, 2, 12}));
 }
-
-TEST(DepthOrder, OneEmptyListDrawsTheOtherInOrder)
-{
-    std::vector<std::unique_ptr<CNpc>> npcs;
-    std::vector<std::unique_ptr<CHero>> heroes;
-    EXPECT_TRUE(DrawOrder(npcs, heroes).empty());
-    Add(heroes, 1, 5, 0);
-    Add(heroes, 2, 3, 0);
-    EXPECT_EQ(Identifiers(DrawOrder(npcs, heroes)), (std::vector<int>{1, 2}));
-    heroes.clear();
-    Add(npcs, 7, 1, 0);
-    Add(npcs, 8, 0, 0);
-    EXPECT_EQ(Identifiers(DrawOrder(npcs, heroes)), (std::vector<int>{7, 8}));
-}

@@ -248,19 +248,6 @@ TEST_F(Drawing, SpriteFramesAndFacingRows)
         }
 }
 
-TEST_F(Drawing, SpriteIgnoresTheCurrentModelViewMatrix)
-{
-    UploadSpriteSheet();
-    CPerso c;
-    c.texture = kSprites;
-    glTranslatef(200, 200, 0);
-    DrawCharacter(c, 0, 0);
-    EXPECT_NE(FrameBuffer::ReadPixel(16, 16), kBackground);
-    GLfloat matrix[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
-    EXPECT_EQ(matrix[12], 200.0f) << "the caller's matrix is restored";
-}
-
 TEST_F(Drawing, CharactersInDepthOrderWithTheNpcOverTheHeroAtEqualDepth)
 {
     const Rgba red{255, 0, 0, 255}, blue{0, 0, 255, 255}, white{255, 255, 255, 255};

@@ -4,7 +4,6 @@
 #include "MapFolder.h"
 #include "world/CMap.h"
 #include "world/CharacterKind.h"
-#include "world/CollisionBox.h"
 #include "world/Direction.h"
 #include "world/Step.h"
 
@@ -47,6 +46,7 @@ protected:
     }
     // One frame with an arrow key held, as the exploration handler does it.
     int Frame(int direction) { return Walk(*hero, direction, 3); }
+    
     void Block(int x, int y) { walk.At(std::uint16_t(x), std::uint16_t(y)) = 0; }
 
     static long long PixelX(const CPerso& c) { return 32LL * c.tileX + c.offsetX; }
@@ -60,48 +60,105 @@ protected:
 
 }  // namespace
 
-TEST_F(Walking, OneFrameMovesFourPixelsAcrossATileBorder)
+namespace {
+
+struct Spot {
+    int tx, ty, ox, oy;
+};
+
+// One frame of walking on an open 20 x 15 map with some tiles blocked.
+struct WalkCase {
+    const char* what;
+    Spot start;
+    std::vector<std::pair<int, int>> blocked;
+    int direction;
+    int steps;
+    int walked;
+    Spot end;
+};
+
+const int L = Direction::kLeft, D = Direction::kDown, R = Direction::kRight, U = Direction::kUp;
+
+const WalkCase kWalkCases[] = {
+    {"a frame walks 4 pixels into the next tile", {5, 5, 0, 0}, {}, L, 3, 4, {4, 5, 28, 0}},
+    {"steps 0 walks one pixel", {5, 5, 0, 0}, {}, R, 0, 1, {5, 5, 1, 0}},
+    {"a negative count still walks one pixel", {5, 5, 0, 0}, {}, R, -5, 1, {5, 5, 1, 0}},
+    {"up across a row border", {5, 5, 0, 2}, {}, U, 3, 4, {5, 4, 0, 30}},
+    // Walkability is checked as the collision box reaches a new column or row.
+    {"blocked column: the box stops on its border", {5, 5, 0, 0}, {{4, 5}}, L, 3, 4, {4, 5, 28, 0}},
+    {"blocked column: every later step is refused", {4, 5, 28, 0}, {{4, 5}}, L, 3, 0, {4, 5, 28, 0}},
+    {"offset y 8 spans rows 5 and 6 (6 blocked)", {4, 5, 28, 8}, {{4, 6}}, L, 3, 0, {4, 5, 28, 8}},
+    {"offset y 8 spans rows 5 and 6 (5 blocked)", {4, 5, 28, 8}, {{4, 5}}, L, 3, 0, {4, 5, 28, 8}},
+    {"offset y 8 with both rows open", {4, 5, 28, 8}, {}, L, 3, 4, {4, 5, 24, 8}},
+    {"offset y 16 lies in row 6 only", {4, 5, 28, 16}, {{4, 5}}, L, 3, 4, {4, 5, 24, 16}},
+    {"right enters column tx + 1 at offset x 4", {4, 5, 4, 0}, {{5, 5}}, R, 3, 0, {4, 5, 4, 0}},
+    {"right with offset y 15 still touches row 5", {4, 5, 4, 15}, {{5, 5}}, R, 3, 0, {4, 5, 4, 15}},
+    {"right with offset y 20 has left row 5", {4, 5, 4, 20}, {{5, 5}}, R, 3, 4, {4, 5, 8, 20}},
+    {"down at offset x 4 covers column 5 only", {5, 5, 4, 0}, {{6, 6}}, D, 3, 4, {5, 5, 4, 4}},
+    {"down at offset x 5 covers columns 5 and 6", {5, 5, 5, 0}, {{6, 6}}, D, 3, 0, {5, 5, 5, 0}},
+    {"down at offset x 28 covers column 6 only", {5, 5, 28, 0}, {{5, 6}}, D, 3, 4, {5, 5, 28, 4}},
+    {"up enters row ty at offset y 16", {5, 4, 27, 16}, {{6, 4}}, U, 3, 0, {5, 4, 27, 16}},
+    {"up at offset x 4 misses column 6", {5, 4, 4, 16}, {{6, 4}}, U, 3, 4, {5, 4, 4, 12}},
+    // Map edges, tested on tile and offset before walkability.
+    {"left edge at pixel 0", {0, 5, 0, 0}, {}, L, 3, 0, {0, 5, 0, 0}},
+    {"left edge stops at pixel 0", {0, 5, 2, 0}, {}, L, 3, 2, {0, 5, 0, 0}},
+    {"top edge stops at pixel 0", {5, 0, 0, 3}, {}, U, 3, 3, {5, 0, 0, 0}},
+    {"right edge stops on the last column", {18, 5, 29, 0}, {}, R, 3, 3, {19, 5, 0, 0}},
+    {"right edge on the last column", {19, 5, 0, 0}, {}, R, 3, 0, {19, 5, 0, 0}},
+    {"last row with an offset is pulled up", {5, 14, 0, 10}, {}, D, 3, 0, {5, 14, 0, 0}},
+    // Boxes reaching past the grid never read outside it: outside is blocked.
+    {"last row, box reaching row 15, left", {5, 14, 28, 8}, {}, L, 3, 0, {5, 14, 28, 8}},
+    {"last row, box in row 15, right", {5, 14, 4, 20}, {}, R, 3, 0, {5, 14, 4, 20}},
+    {"last column, box reaching column 20, down", {19, 7, 10, 0}, {}, D, 3, 0, {19, 7, 10, 0}},
+    {"last column, box reaching column 20, up", {19, 7, 10, 16}, {}, U, 3, 0, {19, 7, 10, 16}},
+    {"last column, box inside, up", {19, 7, 2, 16}, {}, U, 3, 4, {19, 7, 2, 12}},
+    // Characters that scripts placed outside the map.
+    {"below the map cannot walk down", {3, 400, 0, 0}, {}, D, 3, 0, {3, 400, 0, 0}},
+    {"right of the map is pulled onto the last column", {300, 4, 0, 0}, {}, R, 3, 0, {19, 4, 0, 0}},
+    {"left of the map walks until its next column", {300, 4, 0, 0}, {}, L, 9, 4, {299, 4, 28, 0}},
+    {"above the top edge: no wrap to row 65535", {5, 0, 0, -6}, {}, U, 3, 0, {5, 0, 0, 0}},
+    {"left of the left edge: no wrap to column 65535", {0, 5, -6, 0}, {}, L, 3, 0, {0, 5, 0, 0}},
+};
+
+}  // namespace
+
+TEST_F(Walking, OneFrameAgainstWalkabilityAndEdges)
 {
-    EXPECT_EQ(Frame(Direction::kLeft), 4);
-    EXPECT_EQ(hero->tileX, 4);
-    EXPECT_EQ(hero->offsetX, 28);
-    EXPECT_EQ(hero->facing, Direction::kLeft);
-    EXPECT_EQ(Frame(Direction::kRight), 4);
-    EXPECT_EQ(hero->tileX, 5);
-    EXPECT_EQ(hero->offsetX, 0);
-    EXPECT_EQ(Frame(Direction::kDown), 4);
-    EXPECT_EQ(hero->offsetY, 4);
-    EXPECT_EQ(Frame(Direction::kUp), 4);
-    Frame(Direction::kUp);
-    EXPECT_EQ(hero->tileY, 4);
-    EXPECT_EQ(hero->offsetY, 28);
+    for (const WalkCase& c : kWalkCases) {
+        SCOPED_TRACE(c.what);
+        for (int x = 0; x < 20; ++x)
+            for (int y = 0; y < 15; ++y)
+                walk.At(std::uint16_t(x), std::uint16_t(y)) = 1;
+        for (const auto& tile : c.blocked)
+            Block(tile.first, tile.second);
+        Place(*hero, c.start.tx, c.start.ty, c.start.ox, c.start.oy);
+        hero->facing = Direction::kDown;
+        EXPECT_EQ(Walk(*hero, c.direction, c.steps), c.walked);
+        EXPECT_EQ(hero->tileX, c.end.tx);
+        EXPECT_EQ(hero->tileY, c.end.ty);
+        EXPECT_EQ(hero->offsetX, c.end.ox);
+        EXPECT_EQ(hero->offsetY, c.end.oy);
+        EXPECT_EQ(hero->facing, c.direction) << "the character turns even when blocked";
+    }
 }
 
-TEST_F(Walking, StepsZeroMovesOnePixelAndDirectionFourKeepsFacing)
+TEST_F(Walking, DirectionFourKeepsFacingAndOthersAboveAreRefused)
 {
-    EXPECT_EQ(Walk(*hero, Direction::kRight, 0), 1);
-    EXPECT_EQ(hero->offsetX, 1);
     hero->facing = Direction::kUp;
     EXPECT_EQ(Walk(*hero, Direction::kAhead, 2), 3);
-    EXPECT_EQ(hero->tileY, 4);
-    EXPECT_EQ(hero->offsetY, 29);
+    EXPECT_EQ(PixelY(*hero), 160 - 3);
     EXPECT_EQ(hero->facing, Direction::kUp);
-    EXPECT_EQ(Walk(*hero, Direction::kRight, -5), 1) << "a negative count still walks one pixel";
-}
 
-TEST_F(Walking, DirectionsAboveFourAreRefused)
-{
     const float frame = hero->frame;
     EXPECT_EQ(Walk(*hero, 5), 0);
     EXPECT_EQ(Walk(*hero, -1), 0);
-    EXPECT_EQ(hero->facing, Direction::kDown);
+    EXPECT_EQ(hero->facing, Direction::kUp);
     EXPECT_FLOAT_EQ(hero->frame, frame);
     // A facing that is no direction (set by a script) gives "ahead" nowhere
     // to go instead of asking itself again.
     hero->facing = 7;
     EXPECT_EQ(Walk(*hero, Direction::kAhead), 0);
     EXPECT_EQ(hero->facing, 7);
-    EXPECT_EQ(PixelX(*hero), 160);
 }
 
 TEST_F(Walking, AnimationAdvancesThreeSixtyFourthsPerPixelAndWraps)
@@ -112,130 +169,9 @@ TEST_F(Walking, AnimationAdvancesThreeSixtyFourthsPerPixelAndWraps)
     Walk(*hero, Direction::kRight, 2);
     EXPECT_FLOAT_EQ(hero->frame, 0.046875f) << "passing 3 wraps to 0, then one more pixel";
     hero->frame = 1.0f;
-    Block(4, 5);
-    hero->offsetX = 28;
-    hero->tileX = 4;
+    Place(*hero, 0, 5, 0, 0);
     Walk(*hero, Direction::kLeft);
     EXPECT_FLOAT_EQ(hero->frame, 1.0f) << "a refused step does not animate";
-}
-
-TEST_F(Walking, BlockedColumnStopsTheBoxOnItsBorderEveryFrame)
-{
-    Block(4, 5);
-    EXPECT_EQ(Frame(Direction::kLeft), 4);
-    EXPECT_EQ(hero->tileX, 4);
-    EXPECT_EQ(hero->offsetX, 28);
-    hero->facing = Direction::kUp;
-    for (int frame = 0; frame < 3; ++frame)
-        EXPECT_EQ(Frame(Direction::kLeft), 0);
-    EXPECT_EQ(hero->tileX, 4);
-    EXPECT_EQ(hero->offsetX, 28);
-    EXPECT_EQ(hero->facing, Direction::kLeft) << "a blocked step still turns";
-}
-
-TEST_F(Walking, CrossingColumnsWithAVerticalOffsetNeedsBothRows)
-{
-    Place(*hero, 4, 5, 28, 8);  // box spans rows 5 and 6
-    Block(4, 6);
-    EXPECT_EQ(Frame(Direction::kLeft), 0);
-    walk.At(4, 6) = 1;
-    Block(4, 5);
-    EXPECT_EQ(Frame(Direction::kLeft), 0);
-    walk.At(4, 5) = 1;
-    EXPECT_EQ(Frame(Direction::kLeft), 4);
-
-    // With offset 16 or more the box lies in row ty + 1 only.
-    Place(*hero, 4, 5, 28, 16);
-    Block(4, 5);
-    EXPECT_EQ(Frame(Direction::kLeft), 4);
-    // Moving right the box enters column tx + 1 when offset x is 4.
-    Place(*hero, 4, 5, 4, 0);
-    Block(5, 5);
-    EXPECT_EQ(Frame(Direction::kRight), 0);
-    Place(*hero, 4, 5, 4, 20);
-    EXPECT_EQ(Frame(Direction::kRight), 4) << "row 5 is left behind by then";
-    Place(*hero, 4, 5, 4, 15);
-    EXPECT_EQ(Frame(Direction::kRight), 0);
-}
-
-TEST_F(Walking, CrossingRowsWithAHorizontalOffsetNeedsBothColumns)
-{
-    Block(6, 6);
-    Place(*hero, 5, 5, 4, 0);  // box in column 5 only
-    EXPECT_EQ(Frame(Direction::kDown), 4);
-    Place(*hero, 5, 5, 5, 0);  // box spans columns 5 and 6
-    EXPECT_EQ(Frame(Direction::kDown), 0);
-    Place(*hero, 5, 5, 28, 0);  // box in column 6 only
-    EXPECT_EQ(Frame(Direction::kDown), 0);
-
-    Block(6, 4);
-    Place(*hero, 5, 4, 27, 16);  // going up: the box enters row 4 at offset 16
-    EXPECT_EQ(Frame(Direction::kUp), 0);
-    Place(*hero, 5, 4, 4, 16);
-    EXPECT_EQ(Frame(Direction::kUp), 4);
-}
-
-TEST_F(Walking, MapEdgesStopAtPixelZeroAndAtTheLastTile)
-{
-    Place(*hero, 0, 5, 0, 0);
-    EXPECT_EQ(Frame(Direction::kLeft), 0);
-    EXPECT_EQ(hero->facing, Direction::kLeft);
-    EXPECT_EQ(PixelX(*hero), 0);
-    Place(*hero, 0, 5, 2, 0);
-    EXPECT_EQ(Frame(Direction::kLeft), 2);
-    EXPECT_EQ(PixelX(*hero), 0);
-
-    Place(*hero, 5, 0, 0, 3);
-    EXPECT_EQ(Frame(Direction::kUp), 3);
-    EXPECT_EQ(PixelY(*hero), 0);
-
-    Place(*hero, 18, 5, 29, 0);
-    EXPECT_EQ(Frame(Direction::kRight), 3);
-    EXPECT_EQ(hero->tileX, 19);
-    EXPECT_EQ(hero->offsetX, 0);
-    EXPECT_EQ(Frame(Direction::kRight), 0) << "the sprite never passes the right border";
-
-    Place(*hero, 5, 14, 0, 10);  // on the last row with an offset (a script put it there)
-    EXPECT_EQ(Frame(Direction::kDown), 0);
-    EXPECT_EQ(hero->tileY, 14);
-    EXPECT_EQ(hero->offsetY, 0);
-}
-
-TEST_F(Walking, LastRowWithAnOffsetNeverLooksBelowTheGrid)
-{
-    // The box of a character on row 14 with offset 8 reaches into row 15,
-    // outside the map, which counts as blocked.
-    Place(*hero, 5, 14, 28, 8);
-    EXPECT_EQ(Frame(Direction::kLeft), 0);
-    Place(*hero, 5, 14, 4, 20);
-    EXPECT_EQ(Frame(Direction::kRight), 0);
-    // In the last column, moving down or up considers column 20 outside.
-    Place(*hero, 19, 7, 10, 0);
-    EXPECT_EQ(Frame(Direction::kDown), 0);
-    Place(*hero, 19, 7, 10, 16);
-    EXPECT_EQ(Frame(Direction::kUp), 0);
-    Place(*hero, 19, 7, 2, 16);
-    EXPECT_EQ(Frame(Direction::kUp), 4);
-}
-
-TEST_F(Walking, CharactersPlacedOutsideTheMapStayInBounds)
-{
-    Place(*hero, 300, 400, 0, 0);
-    EXPECT_EQ(Frame(Direction::kDown), 0) << "below the last row";
-    EXPECT_EQ(hero->tileY, 400);
-    EXPECT_EQ(Frame(Direction::kLeft), 4) << "inside its own column of nothing";
-    EXPECT_EQ(Frame(Direction::kLeft), 0) << "the next column is outside, hence blocked";
-    EXPECT_EQ(Frame(Direction::kRight), 0);
-    EXPECT_EQ(hero->tileX, 19) << "the right edge pulls it back onto the last column";
-
-    Place(*hero, 5, 0, 0, -6);  // above the map's top edge
-    EXPECT_EQ(Frame(Direction::kUp), 0);
-    EXPECT_EQ(hero->tileY, 0) << "no wrap to row 65535";
-    EXPECT_EQ(hero->offsetY, 0);
-    Place(*hero, 0, 5, -6, 0);
-    EXPECT_EQ(Frame(Direction::kLeft), 0);
-    EXPECT_EQ(hero->tileX, 0);
-    EXPECT_EQ(hero->offsetX, 0);
 }
 
 TEST_F(Walking, ApproachingCharactersStopTwentyFivePixelsApart)
@@ -277,21 +213,6 @@ TEST_F(Walking, EmptyMapOnlyTurns)
     EXPECT_EQ(Step(*hero, Direction::kRight, 3, none, npcs, heroes), 0);
     EXPECT_EQ(hero->facing, Direction::kRight);
     EXPECT_EQ(hero->tileX, 5);
-}
-
-TEST(CollisionBox, SitsOnTheSpriteBottomAndTouchingCounts)
-{
-    CPerso c;
-    c.tileX = 5;
-    c.tileY = 5;
-    const CollisionBox box = CollisionBox::Of(c);
-    EXPECT_EQ(box.left, 164);
-    EXPECT_EQ(box.top, 176);
-    EXPECT_EQ(box.Right(), 188);
-    EXPECT_EQ(box.Bottom(), 192);
-    EXPECT_TRUE(box.Overlaps(CollisionBox{188, 192}));
-    EXPECT_FALSE(box.Overlaps(CollisionBox{189, 176}));
-    EXPECT_FALSE(box.Overlaps(CollisionBox{164, 159}));
 }
 
 TEST(MoveCharacter, FindsByKindAndIgnoresMissingCharacters)
