@@ -114,6 +114,7 @@ const WalkCase kWalkCases[] = {
     {"last column, box inside, up", {19, 7, 2, 16}, {}, U, 3, 4, {19, 7, 2, 12}},
     // Characters that scripts placed outside the map.
     {"below the map cannot walk down", {3, 400, 0, 0}, {}, D, 3, 0, {3, 400, 0, 0}},
+    {"far below the map: no wrap to row 0", {3, 65535, 0, 5}, {}, D, 30, 0, {3, 65535, 0, 0}},
     {"right of the map is pulled onto the last column", {300, 4, 0, 0}, {}, R, 3, 0, {19, 4, 0, 0}},
     {"left of the map walks until its next column", {300, 4, 0, 0}, {}, L, 9, 4, {299, 4, 28, 0}},
     {"above the top edge: no wrap to row 65535", {5, 0, 0, -6}, {}, U, 3, 0, {5, 0, 0, 0}},
