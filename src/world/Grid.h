@@ -5,8 +5,9 @@
 #include <vector>
 
 // A width x height table indexed [x][y] (column-major, as the map grids
-// are), stored in one block. Every access from outside the map code goes
-// through Contains or Find, so a position outside the table is never read.
+// are), stored in one block. Positions that come from characters or scripts
+// are looked up with Find, which answers null outside the table; At is for
+// loops over positions already known to be inside.
 template <class Cell>
 class Grid {
 public:
