@@ -14,6 +14,16 @@ void ConvertBgrOneByOne(const std::uint8_t* from, std::uint8_t* to, std::size_t 
     }
 }
 
+void ConvertBgraOneByOne(const std::uint8_t* from, std::uint8_t* to, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i, from += 4, to += 4) {
+        to[0] = from[2];
+        to[1] = from[1];
+        to[2] = from[0];
+        to[3] = from[3];
+    }
+}
+
 #if defined(__SSE2__)
 // Byte p of a run of 3-byte pixels takes byte p + 2 when p % 3 == 0 (red to
 // the front), keeps its own when p % 3 == 1 (green) and takes byte p - 2 when
@@ -85,6 +95,24 @@ std::size_t ConvertBgrSixteenAtATime(const std::uint8_t* from, std::uint8_t* to,
     }
     return done;
 }
+
+// Within each 32-bit pixel, bytes 0 and 2 change places; 1 and 3 stay.
+std::size_t ConvertBgraFourAtATime(const std::uint8_t* from, std::uint8_t* to, std::size_t count)
+{
+    const __m128i stay = _mm_set1_epi32(static_cast<int>(0xFF00FF00u));
+    const __m128i low = _mm_set1_epi32(0x000000FF);
+    const __m128i third = _mm_set1_epi32(0x00FF0000);
+    std::size_t done = 0;
+    for (; done + 4 <= count; done += 4, from += 16, to += 16) {
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        __m128i out = _mm_or_si128(
+            _mm_and_si128(v, stay),
+            _mm_or_si128(_mm_and_si128(_mm_srli_epi32(v, 16), low),
+                         _mm_and_si128(_mm_slli_epi32(v, 16), third)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to), out);
+    }
+    return done;
+}
 #endif
 }  // namespace
 
@@ -95,4 +123,13 @@ void ConvertBgrPixels(const std::uint8_t* from, std::uint8_t* to, std::size_t co
     done = ConvertBgrSixteenAtATime(from, to, count);
 #endif
     ConvertBgrOneByOne(from + done * 3, to + done * 3, count - done);
+}
+
+void ConvertBgraPixels(const std::uint8_t* from, std::uint8_t* to, std::size_t count)
+{
+    std::size_t done = 0;
+#if defined(__SSE2__)
+    done = ConvertBgraFourAtATime(from, to, count);
+#endif
+    ConvertBgraOneByOne(from + done * 4, to + done * 4, count - done);
 }

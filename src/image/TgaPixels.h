@@ -27,6 +27,10 @@ inline void ConvertBgr(const std::uint8_t* from, std::uint8_t* to, std::size_t c
 
 inline void ConvertBgra(const std::uint8_t* from, std::uint8_t* to, std::size_t count)
 {
+    if (count >= 4) {
+        ConvertBgraPixels(from, to, count);
+        return;
+    }
     for (std::size_t i = 0; i < count; ++i, from += 4, to += 4) {
         to[0] = from[2];
         to[1] = from[1];
