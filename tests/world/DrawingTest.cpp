@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "MapFileBuilder.h"
 #include "MapFolder.h"
+#include "support/MapFileBuilder.h"
 #include "support/FrameBuffer.h"
 #include "support/TestWindow.h"
 #include "world/CMap.h"

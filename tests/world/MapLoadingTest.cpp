@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "MapFileBuilder.h"
 #include "MapFolder.h"
+#include "support/MapFileBuilder.h"
 #include "world/CMap.h"
 #include "world/MapFileReader.h"
 

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "MapFileBuilder.h"
+#include "support/MapFileBuilder.h"
 #include "support/TempDir.h"
 
 namespace {

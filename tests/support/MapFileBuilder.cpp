@@ -1,4 +1,4 @@
-#include "MapFileBuilder.h"
+#include "support/MapFileBuilder.h"
 
 void PutU16(std::vector<std::uint8_t>& out, std::uint16_t value)
 {
