@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "TestPicture.h"
-#include "TgaFileBuilder.h"
+#include "support/TestPicture.h"
+#include "support/TgaFileBuilder.h"
 #include "platform/DataFile.h"
 #include "support/TempDir.h"
 

@@ -2,8 +2,8 @@
 
 #include <GL/gl.h>
 
-#include "TestPicture.h"
-#include "TgaFileBuilder.h"
+#include "support/TestPicture.h"
+#include "support/TgaFileBuilder.h"
 #include "image/Texture.h"
 #include "support/FrameBuffer.h"
 #include "support/TempDir.h"

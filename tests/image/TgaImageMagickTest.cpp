@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "TestPicture.h"
+#include "support/TestPicture.h"
 #include "image/TgaImage.h"
 #include "platform/DataFile.h"
 #include "support/TempDir.h"

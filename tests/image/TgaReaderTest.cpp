@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "TestPicture.h"
-#include "TgaFileBuilder.h"
+#include "support/TestPicture.h"
+#include "support/TgaFileBuilder.h"
 #include "image/TgaImage.h"
 #include "support/TempDir.h"
 

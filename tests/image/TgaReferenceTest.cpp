@@ -3,8 +3,8 @@
 #include <random>
 
 #include "ReferenceTgaReader.h"
-#include "TestPicture.h"
-#include "TgaFileBuilder.h"
+#include "support/TestPicture.h"
+#include "support/TgaFileBuilder.h"
 #include "image/TgaDecoder.h"
 #include "image/TgaImage.h"
 #include "support/TempDir.h"

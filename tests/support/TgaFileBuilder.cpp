@@ -1,4 +1,4 @@
-#include "TgaFileBuilder.h"
+#include "support/TgaFileBuilder.h"
 
 TgaFileBuilder::TgaFileBuilder(std::uint8_t imageType, std::uint16_t width, std::uint16_t height,
                                std::uint8_t pixelDepth, std::uint8_t descriptor)

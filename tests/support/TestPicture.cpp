@@ -1,4 +1,4 @@
-#include "TestPicture.h"
+#include "support/TestPicture.h"
 
 #include <random>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "TestPicture.h"
+#include "support/TestPicture.h"
 
 // Writes TGA files byte by byte, so that tests can craft exactly the file
 // they need, well-formed or not.
