@@ -40,8 +40,30 @@ void CGame::Init()
     fade.level = 100;
     fade.SetScreen(&Width(), &Height());
     map.SetViewSize(&Width(), &Height());
+    SetUpWidgets();
 
     LoadWorld(kDefaultWorld);
+}
+
+void CGame::SetUpWidgets()
+{
+    const CColor background(0.4f, 0.1f, 0.2f, 1.0f);
+    const CColor portraitFrame(0.8f, 0.8f, 0.8f, 1.0f);
+    for (CMenuBase* widget : {static_cast<CMenuBase*>(&messageBox), static_cast<CMenuBase*>(&dialogBox),
+                              static_cast<CMenuBase*>(&choiceBox), static_cast<CMenuBase*>(&inputBox)})
+        widget->backColor = background;
+
+    messageBox.SetRect(50, 352, 540, 105);
+    dialogBox.SetRect(50, 352, 540, 105);
+    inputBox.SetRect(50, 352, 540, 105);
+    choiceBox.SetRect(50, 300, 540, 0);
+
+    for (CDialogBox* box : {&dialogBox, static_cast<CDialogBox*>(&inputBox)}) {
+        box->portrait.SetRect(10, 362, 48, 48);
+        box->portrait.backColor = portraitFrame;
+    }
+    choiceBox.portrait.SetRect(10, 310, 48, 48);
+    choiceBox.portrait.backColor = portraitFrame;
 }
 
 void CGame::LoadWorld(const std::string&)
@@ -80,6 +102,18 @@ void CGame::AdvanceTopWidget()
     CMenuBase* widget = WidgetForMode(modes.TopType());
     if (!widget)
         return;
+    std::uint16_t& state = modes.TopState();
+    if (state == ModeOpening) {
+        widget->StepOpen();
+        if (widget->state == WidgetState::Open)
+            state = ModeActive;
+    } else if (state == ModeClosing) {
+        widget->StepClose();
+        if (widget->state == WidgetState::Closed) {
+            modes.Pop();
+            commandsMayRun = true;
+        }
+    }
 }
 
 void CGame::PaceFrame()
@@ -103,6 +137,12 @@ void CGame::Draw()
     map.DrawCharacters();
     map.DrawMapLayer(2);
     fade.Draw();
+
+    // Widgets are drawn above the fade; closed ones draw nothing.
+    messageBox.Draw();
+    dialogBox.Draw();
+    choiceBox.Draw();
+    inputBox.Draw();
 }
 
 void CGame::OnKeyDown(SDL_keysym key)
@@ -113,6 +153,10 @@ void CGame::OnKeyDown(SDL_keysym key)
     }
     if (key.sym == SDLK_SPACE)
         std::cout << "Click en (" << MouseX() << ", " << MouseY() << ")" << std::endl;
+    // Typed characters go to an open input box, which keeps those its
+    // input type accepts.
+    if (modes.TopType() == 8 && modes.TopState() == ModeActive && key.sym > 30)
+        inputBox.AddChar(static_cast<char>(key.sym & 0xFF));
 }
 
 void CGame::FadeIn(int speed)
@@ -127,7 +171,13 @@ void CGame::FadeOut(int speed)
     modes.Push(3, 0);
 }
 
-CMenuBase* CGame::WidgetForMode(std::uint16_t)
+CMenuBase* CGame::WidgetForMode(std::uint16_t type)
 {
-    return nullptr;
+    switch (type) {
+    case 5: return &messageBox;
+    case 6: return &dialogBox;
+    case 7: return &choiceBox;
+    case 8: return &inputBox;
+    default: return nullptr;
+    }
 }

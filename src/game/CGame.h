@@ -8,6 +8,10 @@
 #include "game/ModeStack.h"
 #include "image/TgaImage.h"
 #include "script/CScriptEngine.h"
+#include "widgets/CChoiceBox.h"
+#include "widgets/CDialogBox.h"
+#include "widgets/CInputBox.h"
+#include "widgets/CTextBox.h"
 #include "world/CMap.h"
 
 class CMenuBase;
@@ -43,6 +47,10 @@ public:
     CMap map;
     CScriptEngine scriptEngine;
     CFade fade;
+    CTextBox messageBox;    // mode 5
+    CDialogBox dialogBox;   // mode 6
+    CChoiceBox choiceBox;   // mode 7
+    CInputBox inputBox;     // mode 8
 
     std::int32_t activeHero = 0;
     bool commandsDrained = true;
@@ -56,6 +64,7 @@ public:
     std::uint32_t lastTick = 0;
 
 private:
+    void SetUpWidgets();
     void AdvanceTopWidget();
     void PaceFrame();
 
