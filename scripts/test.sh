@@ -18,5 +18,7 @@ fi
 cmake -S . -B "$dir" $flags >/dev/null
 cmake --build "$dir" --parallel "$(nproc)"
 export LIBGL_ALWAYS_SOFTWARE=1
-xvfb-run -a -s "-screen 0 1024x768x24" \
+# -noreset: the server must not restart (refusing connections meanwhile)
+# each time the last of the test programs running side by side disconnects.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
   ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" --timeout 300

@@ -80,6 +80,10 @@ void Tessel_Engine::Reshape(VideoSettings& s, int width, int height)
 
 void Tessel_Engine::EndFrame()
 {
+    // Without a window (SetVideoMode failed) the loop still runs; SDL would
+    // crash swapping the buffers of a window that does not exist.
+    if (!SDL_GetVideoSurface())
+        return;
     SDL_GL_SwapBuffers();
     glClear(GL_COLOR_BUFFER_BIT);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,34 @@ TEST_F(EngineEvents, OnlyMouseMotionMovesTheMousePosition)
     EXPECT_EQ(engine.MouseY(), 45.0f);
 }
 
+TEST(EngineLoop, RunsWithoutAWindowWhenTheDisplayCannotBeOpened)
+{
+    // No X server at this address: SetVideoMode fails, and the frames still
+    // run without touching a window that does not exist.
+    const char* display = std::getenv("DISPLAY");
+    std::string saved = display ? display : "";
+    setenv("DISPLAY", ":4999", 1);
+    setenv("SDL_VIDEODRIVER", "x11", 1);  // no fall-back to a text-mode driver
+    SDL_Quit();
+    {
+        RecordingEngine engine;
+        testing::internal::CaptureStdout();
+        engine.Start();
+        engine.RunFrame();
+        engine.RunFrame();
+        std::string printed = testing::internal::GetCapturedStdout();
+        EXPECT_NE(printed.find("Couldn't Loadialize SDL: "), std::string::npos) << printed;
+        EXPECT_EQ(engine.updates, 2);
+        EXPECT_EQ(engine.draws, 2);
+    }
+    SDL_Quit();
+    unsetenv("SDL_VIDEODRIVER");
+    if (display)
+        setenv("DISPLAY", saved.c_str(), 1);
+    else
+        unsetenv("DISPLAY");
+}
+
 TEST(EngineLoop, CloseEventEndsTheLoopAfterTheCurrentFrame)
 {
     RecordingEngine engine;
@@ -121,6 +150,7 @@ TEST(EngineCaption, LongCaptionIsStoredCutAndTerminated)
 {
     RecordingEngine engine;
     EXPECT_STREQ(engine.Caption(), "Tessel Demo");
+    engine.Start();  // the window shows the caption once it exists
 
     std::string longText(70, 'x');
     longText += "END";

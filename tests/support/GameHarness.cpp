@@ -36,7 +36,7 @@ void GameHarness::RunFrames(int count)
 {
     for (int i = 0; i < count; ++i) {
         game->ProcessFrame();
-        if (i == count - 1)
+        if (i == count - 1 && captureFrames)
             Capture();
         game->EndFrame();
         ++framesRun;

@@ -50,6 +50,9 @@ public:
     Rgba Pixel(int x, int y) const;
     const std::vector<Rgba>& Frame() const { return lastFrame; }
     int framesRun = 0;
+    // Off: frames are not read back (reading costs processor time, which
+    // timing tests measure).
+    bool captureFrames = true;
 
 private:
     void Capture();
