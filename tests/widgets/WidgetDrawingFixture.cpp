@@ -55,6 +55,15 @@ void WidgetDrawingTest::SetUpTestSuite()
     });
 }
 
+void WidgetDrawingTest::TearDownTestSuite()
+{
+    if (window && window->IsOpen()) {
+        const GLuint names[] = {kGlyphSheet, kCharacterSheet};
+        glDeleteTextures(2, names);
+    }
+    window.reset();
+}
+
 void WidgetDrawingTest::SetUp()
 {
     ASSERT_TRUE(window && window->IsOpen()) << "these tests need an X display (xvfb-run)";

@@ -21,7 +21,7 @@ public:
     static const Rgba kClear;
 
     static void SetUpTestSuite();
-    static void TearDownTestSuite() { window.reset(); }
+    static void TearDownTestSuite();
 
 protected:
     void SetUp() override;
