@@ -6,6 +6,7 @@
 #include <ctime>
 #include <iostream>
 
+#include "engine/GlDrawingState.h"
 #include "platform/Clock.h"
 #include "script/ScriptTables.h"
 
@@ -19,15 +20,7 @@ void CGame::Init()
         ShowCursor(true);
     SDL_EnableKeyRepeat(200, 30);
 
-    glClearColor(0, 0, 0, 1);
-    glDisable(GL_TEXTURE_2D);
-    glShadeModel(GL_SMOOTH);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    // Every quad is given in clockwise screen order under the y-down projection.
-    glFrontFace(GL_CW);
-    glEnable(GL_CULL_FACE);
-    glCullFace(GL_BACK);
+    ApplyGlDrawingState();
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     InitScriptTables();

@@ -1,41 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 #include "support/TestPicture.h"
 #include "support/TgaFileBuilder.h"
 #include "platform/DataFile.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace {
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Text(const std::string& path)
-{
-    std::vector<std::uint8_t> bytes;
-    ReadDataFile(path, bytes);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 class TesselTgaTool : public testing::Test {
 protected:
-    ToolRun Run(const std::string& arguments)
-    {
-        std::string command = std::string("'") + TESSEL_TOOLS_DIR + "/tessel-tga' " + arguments +
-                              " >'" + dir.File("out.txt") + "' 2>'" + dir.File("err.txt") + "'";
-        ToolRun run;
-        int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = Text(dir.File("out.txt"));
-        run.err = Text(dir.File("err.txt"));
-        return run;
-    }
+    ToolRun Run(const std::string& arguments) { return ToolRun::Of("tessel-tga", arguments, dir); }
     TempDir dir;
 };
 }  // namespace

@@ -1,46 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace {
-
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Runs tessel-script with `arguments` (already quoted) from `dir`.
 ToolRun RunTool(const TempDir& dir, const std::string& arguments)
 {
-    const std::string outPath = dir.File("stdout.txt");
-    const std::string errPath = dir.File("stderr.txt");
-    const std::string command = "cd '" + dir.Path() + "' && '" TESSEL_TOOLS_DIR "/tessel-script' " + arguments +
-                                " >'" + outPath + "' 2>'" + errPath + "'";
-    ToolRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadAll(outPath);
-    run.err = ReadAll(errPath);
-    return run;
+    return ToolRun::Of("tessel-script", arguments, dir);
 }
 
 std::vector<std::uint8_t> Container(const std::vector<std::pair<std::uint16_t, std::string>>& records)

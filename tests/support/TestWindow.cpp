@@ -2,19 +2,14 @@
 
 #include <GL/gl.h>
 
+#include "engine/GlDrawingState.h"
+
 TestWindow::TestWindow()
 {
     open = SetVideoMode(video, 640, 480, 32, false);
     if (!open)
         return;
-    glClearColor(0, 0, 0, 1);
-    glDisable(GL_TEXTURE_2D);
-    glShadeModel(GL_SMOOTH);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glFrontFace(GL_CW);
-    glEnable(GL_CULL_FACE);
-    glCullFace(GL_BACK);
+    ApplyGlDrawingState();
 }
 
 void TestWindow::Clear(float r, float g, float b)

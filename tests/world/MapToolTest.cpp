@@ -1,52 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "support/MapFileBuilder.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class MapTool : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        if (!std::filesystem::exists(tool))
-            FAIL() << tool << " is missing: build the tessel-map target first";
-    }
+    ToolRun Run(const std::string& arguments) { return ToolRun::Of("tessel-map", arguments, dir); }
 
-    ToolRun Run(const std::string& arguments)
-    {
-        const std::string command = "'" + tool + "' " + arguments + " >'" + dir.File("out") + "' 2>'" +
-                                    dir.File("err") + "'";
-        ToolRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = Slurp(dir.File("out"));
-        run.err = Slurp(dir.File("err"));
-        return run;
-    }
-
-    std::string tool = std::string(TESSEL_TOOLS_DIR) + "/tessel-map";
     TempDir dir;
 };
 
