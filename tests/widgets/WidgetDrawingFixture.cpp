@@ -1,29 +1,22 @@
 #include "WidgetDrawingFixture.h"
 
-#include <chrono>
 #include <cstdint>
 #include <functional>
-#include <thread>
 #include <vector>
 
+#include "support/TestTexture.h"
 #include "widgets/DefaultFontTexture.h"
 
 namespace {
 
-// `texel(x, y)` gives the colour at column x and row y counted from the top
-// of the image; texture memory starts with the bottom row.
+// `texel(x, y)` gives the colour at column x and row y counted from the top.
 void Upload(GLuint name, int size, const std::function<Rgba(int, int)>& texel)
 {
     std::vector<Rgba> pixels(static_cast<std::size_t>(size) * size);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
-            pixels[static_cast<std::size_t>(size - 1 - y) * size + x] = texel(x, y);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, size, size, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
+            pixels[static_cast<std::size_t>(y) * size + x] = texel(x, y);
+    UploadTestTexture(name, size, size, pixels);
 }
 
 }  // namespace
@@ -33,14 +26,7 @@ std::unique_ptr<TestWindow> WidgetDrawingTest::window;
 
 void WidgetDrawingTest::SetUpTestSuite()
 {
-    // A virtual X server that has only just started may not take
-    // connections yet.
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        window = std::make_unique<TestWindow>();
-        if (window->IsOpen())
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    }
+    window = std::make_unique<TestWindow>();
     if (!window->IsOpen())
         return;
     Upload(kGlyphSheet, 256, [](int x, int y) {
