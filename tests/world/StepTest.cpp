@@ -1,72 +1,39 @@
-#include <gtest/gtest.h>
+#include "WorldTest.h"
 
-#include "MapFolder.h"
-#include "support/MapFileBuilder.h"
-#include "world/CMap.h"
-#include "world/CharacterKind.h"
+#include <array>
+
 #include "world/Direction.h"
 #include "world/Step.h"
 
 namespace {
 
-// An open 20 x 15 field with its own character lists; the hero under test
-// is the first hero.
+const int L = Direction::kLeft, D = Direction::kDown, R = Direction::kRight, U = Direction::kUp;
+
+// An open 20 x 15 field with its own character lists; the character under
+// test is the first hero, at tile (5, 5).
 class Walking : public ::testing::Test {
 protected:
-    Walking() : walk(20, 15)
+    Walking() : walk(20, 15) { Open(); Place(*hero, 5, 5); }
+    void Open()
     {
         for (int x = 0; x < 20; ++x)
             for (int y = 0; y < 15; ++y)
                 walk.At(std::uint16_t(x), std::uint16_t(y)) = 1;
-        hero = AddHero(5, 5, 0, 0);
     }
-
-    CHero* AddHero(int tx, int ty, int ox, int oy)
-    {
-        heroes.push_back(std::make_unique<CHero>());
-        return Place(*heroes.back(), tx, ty, ox, oy);
-    }
-    CNpc* AddNpc(int tx, int ty, int ox, int oy)
-    {
-        npcs.push_back(std::make_unique<CNpc>());
-        return Place(*npcs.back(), tx, ty, ox, oy);
-    }
-    template <class Record>
-    static Record* Place(Record& c, int tx, int ty, int ox, int oy)
-    {
-        c.tileX = std::uint16_t(tx);
-        c.tileY = std::uint16_t(ty);
-        c.offsetX = std::int16_t(ox);
-        c.offsetY = std::int16_t(oy);
-        return &c;
-    }
-    int Walk(CPerso& c, int direction, int steps = 3)
-    {
-        return Step(c, direction, steps, walk, npcs, heroes);
-    }
-    // One frame with an arrow key held, as the exploration handler does it.
-    int Frame(int direction) { return Walk(*hero, direction, 3); }
-    
-    void Block(int x, int y) { walk.At(std::uint16_t(x), std::uint16_t(y)) = 0; }
-
-    static long long PixelX(const CPerso& c) { return 32LL * c.tileX + c.offsetX; }
-    static long long PixelY(const CPerso& c) { return 32LL * c.tileY + c.offsetY; }
+    int Walk(CPerso& c, int direction, int steps = 3) { return Step(c, direction, steps, walk, npcs, heroes); }
 
     Grid<std::uint8_t> walk;
     std::vector<std::unique_ptr<CNpc>> npcs;
     std::vector<std::unique_ptr<CHero>> heroes;
-    CHero* hero = nullptr;
+    CHero* hero = heroes.emplace_back(std::make_unique<CHero>()).get();
 };
 
-}  // namespace
+long long PixelX(const CPerso& c) { return 32LL * c.tileX + c.offsetX; }
+long long PixelY(const CPerso& c) { return 32LL * c.tileY + c.offsetY; }
 
-namespace {
+using Spot = std::array<int, 4>;  // tile x, tile y, offset x, offset y
 
-struct Spot {
-    int tx, ty, ox, oy;
-};
-
-// One frame of walking on an open 20 x 15 map with some tiles blocked.
+// One move on the open field with some tiles blocked.
 struct WalkCase {
     const char* what;
     Spot start;
@@ -77,15 +44,12 @@ struct WalkCase {
     Spot end;
 };
 
-const int L = Direction::kLeft, D = Direction::kDown, R = Direction::kRight, U = Direction::kUp;
-
 const WalkCase kWalkCases[] = {
-    {"a frame walks 4 pixels into the next tile", {5, 5, 0, 0}, {}, L, 3, 4, {4, 5, 28, 0}},
     {"steps 0 walks one pixel", {5, 5, 0, 0}, {}, R, 0, 1, {5, 5, 1, 0}},
     {"a negative count still walks one pixel", {5, 5, 0, 0}, {}, R, -5, 1, {5, 5, 1, 0}},
     {"up across a row border", {5, 5, 0, 2}, {}, U, 3, 4, {5, 4, 0, 30}},
     // Walkability is checked as the collision box reaches a new column or row.
-    {"blocked column: the box stops on its border", {5, 5, 0, 0}, {{4, 5}}, L, 3, 4, {4, 5, 28, 0}},
+    {"a frame walks 4 pixels, stopping on a blocked column's border", {5, 5, 0, 0}, {{4, 5}}, L, 3, 4, {4, 5, 28, 0}},
     {"blocked column: every later step is refused", {4, 5, 28, 0}, {{4, 5}}, L, 3, 0, {4, 5, 28, 0}},
     {"offset y 8 spans rows 5 and 6 (6 blocked)", {4, 5, 28, 8}, {{4, 6}}, L, 3, 0, {4, 5, 28, 8}},
     {"offset y 8 spans rows 5 and 6 (5 blocked)", {4, 5, 28, 8}, {{4, 5}}, L, 3, 0, {4, 5, 28, 8}},
@@ -100,11 +64,9 @@ const WalkCase kWalkCases[] = {
     {"up enters row ty at offset y 16", {5, 4, 27, 16}, {{6, 4}}, U, 3, 0, {5, 4, 27, 16}},
     {"up at offset x 4 misses column 6", {5, 4, 4, 16}, {{6, 4}}, U, 3, 4, {5, 4, 4, 12}},
     // Map edges, tested on tile and offset before walkability.
-    {"left edge at pixel 0", {0, 5, 0, 0}, {}, L, 3, 0, {0, 5, 0, 0}},
     {"left edge stops at pixel 0", {0, 5, 2, 0}, {}, L, 3, 2, {0, 5, 0, 0}},
     {"top edge stops at pixel 0", {5, 0, 0, 3}, {}, U, 3, 3, {5, 0, 0, 0}},
     {"right edge stops on the last column", {18, 5, 29, 0}, {}, R, 3, 3, {19, 5, 0, 0}},
-    {"right edge on the last column", {19, 5, 0, 0}, {}, R, 3, 0, {19, 5, 0, 0}},
     {"last row with an offset is pulled up", {5, 14, 0, 10}, {}, D, 3, 0, {5, 14, 0, 0}},
     // Boxes reaching past the grid never read outside it: outside is blocked.
     {"last row, box reaching row 15, left", {5, 14, 28, 8}, {}, L, 3, 0, {5, 14, 28, 8}},
@@ -113,7 +75,6 @@ const WalkCase kWalkCases[] = {
     {"last column, box reaching column 20, up", {19, 7, 10, 16}, {}, U, 3, 0, {19, 7, 10, 16}},
     {"last column, box inside, up", {19, 7, 2, 16}, {}, U, 3, 4, {19, 7, 2, 12}},
     // Characters that scripts placed outside the map.
-    {"below the map cannot walk down", {3, 400, 0, 0}, {}, D, 3, 0, {3, 400, 0, 0}},
     {"far below the map: no wrap to row 0", {3, 65535, 0, 5}, {}, D, 30, 0, {3, 65535, 0, 0}},
     {"right of the map is pulled onto the last column", {300, 4, 0, 0}, {}, R, 3, 0, {19, 4, 0, 0}},
     {"left of the map walks until its next column", {300, 4, 0, 0}, {}, L, 9, 4, {299, 4, 28, 0}},
@@ -123,124 +84,76 @@ const WalkCase kWalkCases[] = {
 
 }  // namespace
 
-TEST_F(Walking, OneFrameAgainstWalkabilityAndEdges)
+TEST_F(Walking, OneMoveAgainstWalkabilityAndEdges)
 {
     for (const WalkCase& c : kWalkCases) {
         SCOPED_TRACE(c.what);
-        for (int x = 0; x < 20; ++x)
-            for (int y = 0; y < 15; ++y)
-                walk.At(std::uint16_t(x), std::uint16_t(y)) = 1;
+        Open();
         for (const auto& tile : c.blocked)
-            Block(tile.first, tile.second);
-        Place(*hero, c.start.tx, c.start.ty, c.start.ox, c.start.oy);
-        hero->facing = Direction::kDown;
+            walk.At(std::uint16_t(tile.first), std::uint16_t(tile.second)) = 0;
+        Place(*hero, c.start[0], c.start[1], c.start[2], c.start[3]).facing = Direction::kDown;
         EXPECT_EQ(Walk(*hero, c.direction, c.steps), c.walked);
-        EXPECT_EQ(hero->tileX, c.end.tx);
-        EXPECT_EQ(hero->tileY, c.end.ty);
-        EXPECT_EQ(hero->offsetX, c.end.ox);
-        EXPECT_EQ(hero->offsetY, c.end.oy);
+        EXPECT_EQ((Spot{hero->tileX, hero->tileY, hero->offsetX, hero->offsetY}), c.end);
         EXPECT_EQ(hero->facing, c.direction) << "the character turns even when blocked";
     }
 }
 
 TEST_F(Walking, DirectionFourKeepsFacingAndOthersAboveAreRefused)
 {
-    hero->facing = Direction::kUp;
+    hero->facing = U;
     EXPECT_EQ(Walk(*hero, Direction::kAhead, 2), 3);
     EXPECT_EQ(PixelY(*hero), 160 - 3);
-    EXPECT_EQ(hero->facing, Direction::kUp);
 
     const float frame = hero->frame;
-    EXPECT_EQ(Walk(*hero, 5), 0);
-    EXPECT_EQ(Walk(*hero, -1), 0);
-    EXPECT_EQ(hero->facing, Direction::kUp);
+    for (int refused : {5, 6, 400, -1})
+        EXPECT_EQ(Walk(*hero, refused), 0) << refused;
+    EXPECT_EQ(hero->facing, U) << "ahead and refused directions keep the facing";
     EXPECT_FLOAT_EQ(hero->frame, frame);
-    // A facing that is no direction (set by a script) gives "ahead" nowhere
-    // to go instead of asking itself again.
-    hero->facing = 7;
+    hero->facing = 7;  // no direction (a script set it): "ahead" goes nowhere
     EXPECT_EQ(Walk(*hero, Direction::kAhead), 0);
     EXPECT_EQ(hero->facing, 7);
+
+    Grid<std::uint8_t> none;  // a map without tiles: the character only turns
+    EXPECT_EQ(Step(*hero, R, 3, none, npcs, heroes), 0);
+    EXPECT_EQ(hero->facing, R);
+    EXPECT_EQ(PixelX(*hero), 160);
 }
 
 TEST_F(Walking, AnimationAdvancesThreeSixtyFourthsPerPixelAndWraps)
 {
     hero->frame = 2.9f;
-    Walk(*hero, Direction::kRight, 0);
+    Walk(*hero, R, 0);
     EXPECT_FLOAT_EQ(hero->frame, 2.946875f);
-    Walk(*hero, Direction::kRight, 2);
+    Walk(*hero, R, 2);
     EXPECT_FLOAT_EQ(hero->frame, 0.046875f) << "passing 3 wraps to 0, then one more pixel";
-    hero->frame = 1.0f;
-    Place(*hero, 0, 5, 0, 0);
-    Walk(*hero, Direction::kLeft);
+    Place(*hero, 0, 5).frame = 1.0f;
+    Walk(*hero, L);
     EXPECT_FLOAT_EQ(hero->frame, 1.0f) << "a refused step does not animate";
 }
 
-TEST_F(Walking, ApproachingCharactersStopTwentyFivePixelsApart)
+TEST_F(Walking, CharactersApproachingEachOtherStopBeforeTheirBoxesTouch)
 {
-    CNpc* npc = AddNpc(8, 5, 0, 0);
+    npcs.push_back(std::make_unique<CNpc>());
+    CNpc& npc = Place(*npcs.back(), 8, 5);
     for (int frame = 0; frame < 40; ++frame)
-        Frame(Direction::kRight);
-    EXPECT_EQ(PixelX(*npc) - PixelX(*hero), 25);
-    EXPECT_EQ(Walk(*npc, Direction::kLeft), 0);
+        Walk(*hero, R);
+    EXPECT_EQ(PixelX(npc) - PixelX(*hero), 25);
+    EXPECT_EQ(Walk(npc, L), 0);
 
     // Exactly 24 apart: neither approach nor up or down, only apart.
-    Place(*hero, 5, 5, 0, 0);
-    Place(*npc, 5, 5, 24, 0);
-    EXPECT_EQ(Frame(Direction::kRight), 0);
-    EXPECT_EQ(Frame(Direction::kUp), 0);
-    EXPECT_EQ(Frame(Direction::kDown), 0);
-    EXPECT_EQ(Frame(Direction::kLeft), 4);
+    Place(*hero, 5, 5);
+    Place(npc, 5, 5, 24, 0);
+    for (auto [direction, walked] : {std::pair{R, 0}, {U, 0}, {D, 0}, {L, 4}})
+        EXPECT_EQ(Walk(*hero, direction), walked) << direction;
 
-    // Vertically the boxes are 16 high: walking down stops 17 pixels apart.
-    Place(*hero, 5, 3, 0, 0);
-    Place(*npc, 5, 5, 0, 0);
+    // Boxes are 16 high: walking down towards another hero stops 17 pixels
+    // apart; a character never blocks itself.
+    Place(npc, 15, 5);
+    Place(*hero, 5, 5);
+    heroes.push_back(std::make_unique<CHero>());
+    CHero& other = Place(*heroes.back(), 5, 7);
     for (int frame = 0; frame < 20; ++frame)
-        Frame(Direction::kDown);
-    EXPECT_EQ(PixelY(*npc) - PixelY(*hero), 17);
-}
-
-TEST_F(Walking, OtherHeroesBlockButACharacterNeverBlocksItself)
-{
-    CHero* other = AddHero(5, 7, 0, 0);
-    for (int frame = 0; frame < 20; ++frame)
-        Frame(Direction::kDown);
-    EXPECT_EQ(PixelY(*other) - PixelY(*hero), 17);
-    EXPECT_EQ(Walk(*other, Direction::kRight), 4) << "the other hero moves away freely";
-}
-
-TEST_F(Walking, EmptyMapOnlyTurns)
-{
-    Grid<std::uint8_t> none;
-    EXPECT_EQ(Step(*hero, Direction::kRight, 3, none, npcs, heroes), 0);
-    EXPECT_EQ(hero->facing, Direction::kRight);
-    EXPECT_EQ(hero->tileX, 5);
-}
-
-TEST(MoveCharacter, FindsByKindAndIgnoresMissingCharacters)
-{
-    MapFolder folder;
-    MapFileBuilder::Npc npc;
-    npc.identifier = 4;
-    npc.tileX = 2;
-    npc.tileY = 2;
-    folder.WriteMap("m", MapFileBuilder(10, 10, 1).AddNpc(npc).Block(1, 2).Bytes());
-    CMap map;
-    ASSERT_TRUE(map.LoadMap("m"));
-    CHero& hero = map.AddHero(1, "H", 0);
-    hero.tileX = 5;
-    hero.tileY = 5;
-
-    map.MoveCharacter(CharacterKind::kHero, 1, Direction::kRight, 3);
-    EXPECT_EQ(hero.offsetX, 4);
-    map.MoveCharacter(CharacterKind::kNpc, 4, Direction::kLeft, 3);
-    EXPECT_EQ(map.FindNpc(4)->tileX, 1);
-    EXPECT_EQ(map.FindNpc(4)->offsetX, 28);
-    map.MoveCharacter(CharacterKind::kNpc, 4, Direction::kLeft, 3);
-    EXPECT_EQ(map.FindNpc(4)->offsetX, 28) << "the map's own walkability grid blocks it";
-
-    testing::internal::CaptureStdout();
-    map.MoveCharacter(CharacterKind::kHero, 9, Direction::kRight, 3);
-    map.MoveCharacter(3, 1, Direction::kRight, 3);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "NULL returned: 9\n");
-    EXPECT_EQ(hero.offsetX, 4);
+        Walk(*hero, D);
+    EXPECT_EQ(PixelY(other) - PixelY(*hero), 17);
+    EXPECT_EQ(Walk(other, R), 4) << "the other hero moves away freely";
 }
