@@ -6,10 +6,10 @@ set -e
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh test
 dir=build
-flags="-DCMAKE_BUILD_TYPE=RelWithDebInfo"
+flags="-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSEL_SANITIZE=OFF -DTESSEL_BUILD_TESTS=ON -DTESSEL_BUILD_TOOLS=ON"
 if [ "$1" = "--sanitize" ]; then
   dir=build-asan
-  flags="-DCMAKE_BUILD_TYPE=Debug -DTESSEL_SANITIZE=ON -DTESSEL_BUILD_BENCH=OFF"
+  flags="-DCMAKE_BUILD_TYPE=Debug -DTESSEL_SANITIZE=ON -DTESSEL_BUILD_TESTS=ON -DTESSEL_BUILD_TOOLS=ON -DTESSEL_BUILD_BENCH=OFF"
   # Slow unwinding deadlocks inside the software GL driver's JIT: keep the fast one.
   export ASAN_OPTIONS="detect_leaks=1"
   export LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan-gl-driver.supp:print_suppressions=0"

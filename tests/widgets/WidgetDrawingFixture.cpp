@@ -1,25 +1,9 @@
 #include "WidgetDrawingFixture.h"
 
 #include <cstdint>
-#include <functional>
-#include <vector>
 
 #include "support/TestTexture.h"
 #include "widgets/DefaultFontTexture.h"
-
-namespace {
-
-// `texel(x, y)` gives the colour at column x and row y counted from the top.
-void Upload(GLuint name, int size, const std::function<Rgba(int, int)>& texel)
-{
-    std::vector<Rgba> pixels(static_cast<std::size_t>(size) * size);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            pixels[static_cast<std::size_t>(y) * size + x] = texel(x, y);
-    UploadTestTexture(name, size, size, pixels);
-}
-
-}  // namespace
 
 const Rgba WidgetDrawingTest::kClear{0, 128, 128, 255};
 std::unique_ptr<TestWindow> WidgetDrawingTest::window;
@@ -29,12 +13,12 @@ void WidgetDrawingTest::SetUpTestSuite()
     window = std::make_unique<TestWindow>();
     if (!window->IsOpen())
         return;
-    Upload(kGlyphSheet, 256, [](int x, int y) {
+    UploadTestTexture(kGlyphSheet, 256, [](int x, int y) {
         const bool e9Cell = x / 16 == 9 && y / 16 == 14;
         const bool inked = !e9Cell || (x % 16 < 8 && y % 16 < 8);
         return Rgba{255, 255, 255, static_cast<std::uint8_t>(inked ? 255 : 0)};
     });
-    Upload(kCharacterSheet, 64, [](int x, int y) {
+    UploadTestTexture(kCharacterSheet, 64, [](int x, int y) {
         if (x >= 40 && y < 24)
             return Rgba{0, 255, 0, 255};
         return y >= 48 ? Rgba{0, 0, 255, 255} : Rgba{255, 0, 0, 255};

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "support/FrameBuffer.h"
+#include "support/TestTexture.h"
 #include "support/TestWindow.h"
 #include "world/MapDrawing.h"
 
@@ -25,31 +26,16 @@ Rgba SpriteTexel(int frame, int rowFromTop)
     return Rgba{std::uint8_t(40 + 50 * frame), std::uint8_t(60 * rowFromTop), 200, 255};
 }
 
-// Pixels are given top row first, as a picture is seen; textures hold the
-// bottom row first, as the engine's picture reader stores them.
-void Upload(GLuint name, int size, Rgba (*texel)(int x, int y))
-{
-    std::vector<Rgba> bottomUp(std::size_t(size) * size);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            bottomUp[std::size_t(size - 1 - y) * size + x] = texel(x, y);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, 4, size, size, 0, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-}
-
 class Drawing : public MapTest {
 protected:
     static void SetUpTestSuite()
     {
         if (!(window = std::make_unique<TestWindow>())->IsOpen())
             return;
-        Upload(kSheet, 512, [](int x, int y) { return SheetTexel((y / 32) * 16 + x / 32, x % 32, y % 32); });
-        Upload(kSprites, 128, [](int x, int y) { return SpriteTexel(x / 24, y / 32); });
-        Upload(kRedTexture, 2, [](int, int) { return kRed; });
-        Upload(kBlueTexture, 2, [](int, int) { return kBlue; });
+        UploadTestTexture(kSheet, 512, [](int x, int y) { return SheetTexel((y / 32) * 16 + x / 32, x % 32, y % 32); });
+        UploadTestTexture(kSprites, 128, [](int x, int y) { return SpriteTexel(x / 24, y / 32); });
+        UploadTestTexture(kRedTexture, 2, [](int, int) { return kRed; });
+        UploadTestTexture(kBlueTexture, 2, [](int, int) { return kBlue; });
     }
     static void TearDownTestSuite()
     {
