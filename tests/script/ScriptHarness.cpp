@@ -1,5 +1,7 @@
 #include "ScriptHarness.h"
 
+#include <gtest/gtest.h>
+
 #include "script/ScriptCommandText.h"
 #include "script/ScriptTables.h"
 
@@ -20,16 +22,13 @@ void ScriptHarness::Frame()
     engine.Resume();
 }
 
-int ScriptHarness::RunToEnd(int maxFrames)
+void ScriptHarness::RunToEnd(int maxFrames)
 {
-    int frames = 0;
-    while (frames < maxFrames) {
+    for (int frame = 0; frame < maxFrames; ++frame) {
         Frame();
-        ++frames;
         if (engine.RunQueue().empty() && engine.CommandQueue().empty())
-            break;
+            return;
     }
-    return frames;
 }
 
 std::string ScriptHarness::TakeOutput()
@@ -46,4 +45,17 @@ std::string RunText(const std::string& text)
     harness.Start(1);
     harness.RunToEnd();
     return harness.TakeOutput();
+}
+
+void ExpectOutputs(const std::vector<ScriptCase>& cases)
+{
+    for (const ScriptCase& c : cases)
+        EXPECT_EQ(RunText(c.script), c.output) << "script: " << c.script;
+}
+
+std::string Listing(const std::string& strings, const std::string& ints, const std::string& floats)
+{
+    const std::string dashes(39, '-');
+    auto section = [&](const char* title) { return dashes + "\n" + title + "\n" + dashes + "\n"; };
+    return section("Chaines") + strings + section("Entiers") + ints + section("Flottants") + floats + dashes + "\n\n";
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "script/CScriptEngine.h"
 
@@ -21,9 +22,8 @@ public:
         engine.RunScript(id, tileX, tileY, owner);
     }
     void Frame();
-    // Runs frames until both queues are empty, at most `maxFrames`; returns
-    // the number of frames run.
-    int RunToEnd(int maxFrames = 100);
+    // Runs frames until both queues are empty, at most `maxFrames`.
+    void RunToEnd(int maxFrames = 100);
     // Everything printed since the last call.
     std::string TakeOutput();
 
@@ -35,3 +35,15 @@ private:
 
 // Compiles `text` as script 1, runs it to its end and returns its output.
 std::string RunText(const std::string& text);
+
+// A script and the output its run must give.
+struct ScriptCase {
+    std::string script;
+    std::string output;
+};
+
+// Runs every case with RunText; a mismatch names its script.
+void ExpectOutputs(const std::vector<ScriptCase>& cases);
+
+// The text ListeVariables prints for these string, int and float lines.
+std::string Listing(const std::string& strings, const std::string& ints, const std::string& floats);
