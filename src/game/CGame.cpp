@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <initializer_list>
 #include <iostream>
 
 #include "engine/GlDrawingState.h"
@@ -42,8 +43,7 @@ void CGame::SetUpWidgets()
 {
     const CColor background(0.4f, 0.1f, 0.2f, 1.0f);
     const CColor portraitFrame(0.8f, 0.8f, 0.8f, 1.0f);
-    for (CMenuBase* widget : {static_cast<CMenuBase*>(&messageBox), static_cast<CMenuBase*>(&dialogBox),
-                              static_cast<CMenuBase*>(&choiceBox), static_cast<CMenuBase*>(&inputBox)})
+    for (CMenuBase* widget : std::initializer_list<CMenuBase*>{&messageBox, &dialogBox, &choiceBox, &inputBox})
         widget->backColor = background;
 
     messageBox.SetRect(50, 352, 540, 105);
@@ -51,7 +51,7 @@ void CGame::SetUpWidgets()
     inputBox.SetRect(50, 352, 540, 105);
     choiceBox.SetRect(50, 300, 540, 0);
 
-    for (CDialogBox* box : {&dialogBox, static_cast<CDialogBox*>(&inputBox)}) {
+    for (CDialogBox* box : std::initializer_list<CDialogBox*>{&dialogBox, &inputBox}) {
         box->portrait.SetRect(10, 362, 48, 48);
         box->portrait.backColor = portraitFrame;
     }
@@ -61,6 +61,8 @@ void CGame::SetUpWidgets()
 
 void CGame::LoadWorld(const std::string&)
 {
+    // Nothing is drawn until the world's start script brings in a map. The
+    // world file itself is not read yet: the game starts empty and black.
     modes.Clear();
     modes.Push(1, 0);
 }
