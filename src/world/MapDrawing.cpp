@@ -9,6 +9,23 @@
 namespace {
 const float kCellSpan = 0.0625f;  // one cell of a 16 x 16 sheet
 const std::int32_t kTile = 32;
+
+// One 32 x 32 quad at screen (left, top), clockwise from its top-left
+// corner, showing the texture from s0 to s1 across and t1 (top) down to t0.
+void TileQuad(float left, float top, float s0, float t0, float s1, float t1)
+{
+    const float right = left + kTile, bottom = top + kTile;
+    glBegin(GL_QUADS);
+    glTexCoord2f(s0, t1);
+    glVertex2f(left, top);
+    glTexCoord2f(s1, t1);
+    glVertex2f(right, top);
+    glTexCoord2f(s1, t0);
+    glVertex2f(right, bottom);
+    glTexCoord2f(s0, t0);
+    glVertex2f(left, bottom);
+    glEnd();
+}
 }  // namespace
 
 void DrawLayer(const MapLayer& layer, std::int32_t scrollX, std::int32_t scrollY,
@@ -33,20 +50,8 @@ void DrawTile(const MapTile& tile, std::int32_t x, std::int32_t y)
     const float ul = float(tile.cell % 16) * kCellSpan;
     const int row = tile.cell / 16;
     const float vb = float(16 - row - 1) * kCellSpan;
-    const float left = float(x), top = float(y);
-    const float right = left + kTile, bottom = top + kTile;
-
     glBindTexture(GL_TEXTURE_2D, tile.texture);
-    glBegin(GL_QUADS);
-    glTexCoord2f(ul, vb + kCellSpan);
-    glVertex2f(left, top);
-    glTexCoord2f(ul + kCellSpan, vb + kCellSpan);
-    glVertex2f(right, top);
-    glTexCoord2f(ul + kCellSpan, vb);
-    glVertex2f(right, bottom);
-    glTexCoord2f(ul, vb);
-    glVertex2f(left, bottom);
-    glEnd();
+    TileQuad(float(x), float(y), ul, vb, ul + kCellSpan, vb + kCellSpan);
 }
 
 void DrawCharacter(const CPerso& c, std::int32_t scrollX, std::int32_t scrollY)
@@ -62,20 +67,10 @@ void DrawCharacter(const CPerso& c, std::int32_t scrollX, std::int32_t scrollY)
     const float dv = 0.25f;
     const float left = float(c.offsetX + kTile * c.tileX + scrollX);
     const float top = float(c.offsetY + kTile * c.tileY + scrollY);
-    const float right = left + kTile, bottom = top + kTile;
 
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, c.texture);
-    glBegin(GL_QUADS);
-    glTexCoord2f(u, v + dv);
-    glVertex2f(left, top);
-    glTexCoord2f(u + du, v + dv);
-    glVertex2f(right, top);
-    glTexCoord2f(u + du, v);
-    glVertex2f(right, bottom);
-    glTexCoord2f(u, v);
-    glVertex2f(left, bottom);
-    glEnd();
+    TileQuad(left, top, u, v, u + du, v + dv);
     glDisable(GL_TEXTURE_2D);
 
     glPopMatrix();
