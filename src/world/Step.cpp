@@ -105,39 +105,29 @@ bool AnyTouches(const List& others, const CPerso& c, const CollisionBox& box)
     return false;
 }
 
+// Moves a position one pixel along one axis (delta -1 or +1), carrying into
+// the next tile when the offset passes 0..31 in the direction of the move;
+// an offset a script set out of range is otherwise left as it is.
+void MoveAlongAxis(std::uint16_t& tile, std::int16_t& offset, int delta)
+{
+    offset = std::int16_t(offset + delta);
+    if (delta < 0 && offset < 0) {
+        tile = std::uint16_t(tile - 1);
+        offset = std::int16_t(offset + 32);
+    } else if (delta > 0 && offset > 31) {
+        tile = std::uint16_t(tile + 1);
+        offset = std::int16_t(offset - 32);
+    }
+}
+
 void MoveOnePixel(CPerso& c, int d)
 {
     switch (d) {
-    case Direction::kLeft:
-        c.offsetX = std::int16_t(c.offsetX - 1);
-        if (c.offsetX < 0) {
-            c.tileX = std::uint16_t(c.tileX - 1);
-            c.offsetX = std::int16_t(c.offsetX + 32);
-        }
-        break;
-    case Direction::kRight:
-        c.offsetX = std::int16_t(c.offsetX + 1);
-        if (c.offsetX > 31) {
-            c.tileX = std::uint16_t(c.tileX + 1);
-            c.offsetX = std::int16_t(c.offsetX - 32);
-        }
-        break;
-    case Direction::kDown:
-        c.offsetY = std::int16_t(c.offsetY + 1);
-        if (c.offsetY > 31) {
-            c.tileY = std::uint16_t(c.tileY + 1);
-            c.offsetY = std::int16_t(c.offsetY - 32);
-        }
-        break;
-    case Direction::kUp:
-        c.offsetY = std::int16_t(c.offsetY - 1);
-        if (c.offsetY < 0) {
-            c.tileY = std::uint16_t(c.tileY - 1);
-            c.offsetY = std::int16_t(c.offsetY + 32);
-        }
-        break;
-    default:
-        break;
+    case Direction::kLeft: MoveAlongAxis(c.tileX, c.offsetX, -1); break;
+    case Direction::kRight: MoveAlongAxis(c.tileX, c.offsetX, +1); break;
+    case Direction::kDown: MoveAlongAxis(c.tileY, c.offsetY, +1); break;
+    case Direction::kUp: MoveAlongAxis(c.tileY, c.offsetY, -1); break;
+    default: break;
     }
 }
 
