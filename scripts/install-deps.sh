@@ -4,8 +4,11 @@
 #   install-deps.sh test   - that, plus the test suite's needs
 #   install-deps.sh bench  - that, plus the benchmarks' needs
 set -e
-game="build-essential cmake pkg-config libsdl1.2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri"
-test="$game libcli11-dev googletest libgtest-dev xvfb xauth imagemagick"
+# The game, and the packing tool that builds the demo world's folder.
+game="build-essential cmake pkg-config libsdl1.2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+      libcli11-dev nlohmann-json3-dev libpugixml-dev libstb-dev zlib1g-dev fonts-dejavu-core"
+# Tiled converts and renders maps for the tests; xdotool types real X keys.
+test="$game googletest libgtest-dev xvfb xauth imagemagick tiled xdotool"
 bench="$test libbenchmark-dev libstb-dev lua5.4 liblua5.4-dev"
 case "${1:-game}" in
   game) wanted=$game ;;
