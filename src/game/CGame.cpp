@@ -57,6 +57,8 @@ void CGame::SetUpWidgets()
     }
     choiceBox.portrait.SetRect(10, 310, 48, 48);
     choiceBox.portrait.backColor = portraitFrame;
+
+    SetUpMenu();
 }
 
 void CGame::LoadWorld(const std::string&)
@@ -100,12 +102,19 @@ void CGame::AdvanceTopWidget()
     std::uint16_t& state = modes.TopState();
     if (state == ModeOpening) {
         widget->StepOpen();
-        if (widget->state == WidgetState::Open)
+        if (widget->state == WidgetState::Open) {
             state = ModeActive;
+            // The conversion choice opens over the statistics it converts.
+            if (modes.TopType() == 12)
+                modes.Push(13, ModeOpening);
+        }
     } else if (state == ModeClosing) {
         widget->StepClose();
         if (widget->state == WidgetState::Closed) {
             modes.Pop();
+            // Leaving the menu brings the map back.
+            if (widget == &mainMenu)
+                FadeIn(6);
             commandsMayRun = true;
         }
     }
@@ -138,6 +147,7 @@ void CGame::Draw()
     dialogBox.Draw();
     choiceBox.Draw();
     inputBox.Draw();
+    DrawMenu();
 }
 
 void CGame::OnKeyDown(SDL_keysym key)
@@ -173,6 +183,6 @@ CMenuBase* CGame::WidgetForMode(std::uint16_t type)
     case 6: return &dialogBox;
     case 7: return &choiceBox;
     case 8: return &inputBox;
-    default: return nullptr;
+    default: return MenuWidgetForMode(type);
     }
 }
