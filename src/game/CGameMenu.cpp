@@ -42,16 +42,6 @@ const ConversionItem kMagicalItems[] = {
     {"Aura  (", StatId::Aura},  {"Rang  (", StatId::HeroRank}, {"MAPT  (", StatId::Mapt},
 };
 
-// True once per press (and per key repeat): the key is taken out of the
-// table so that a held key does not act every frame.
-bool ConsumeKey(Uint8* keyStates, SDLKey sym)
-{
-    if (!keyStates || !keyStates[sym])
-        return false;
-    keyStates[sym] = 0;
-    return true;
-}
-
 template <std::size_t N>
 void FillConversionList(CAssocChoiceBox& list, const ConversionItem (&items)[N], const HeroStats& stats,
                         std::uint32_t (*cost)(const HeroStats&, StatId))
@@ -135,11 +125,11 @@ void CGame::MenuCursorKeys()
     default: return;
     }
     bool pressed = false;
-    if (ConsumeKey(KeyStates(), SDLK_UP)) {
+    if (ConsumeKey(SDLK_UP)) {
         list->CursorUp();
         pressed = true;
     }
-    if (ConsumeKey(KeyStates(), SDLK_DOWN)) {
+    if (ConsumeKey(SDLK_DOWN)) {
         list->CursorDown();
         pressed = true;
     }
