@@ -97,8 +97,10 @@ public:
     std::int32_t menuEntry = 0;
     std::int32_t menuHero = 0;
     std::int32_t menuPool = 0;
-    // MillisecondsSinceStart() when the previous frame's pacing ended.
+    // MillisecondsSinceStart() when the previous frame's pacing ended, and
+    // the same moment in microseconds, which pacing counts from.
     std::uint32_t lastTick = 0;
+    std::uint64_t lastTickMicros = 0;
     // Where and how the active hero stood when a step-on script last fired;
     // kept across maps.
     TilePos lastStepTile;
