@@ -55,12 +55,11 @@ TEST_F(Drawing, FrameGradientAndExactScaledRectangle)
     frame.Draw();
     EXPECT_TRUE(At(200, 355).Near(Rgba{104, 28, 53, 255})) << At(200, 355);
     EXPECT_TRUE(At(200, 455).Near(Rgba{152, 77, 101, 255})) << At(200, 455);
-    // A white outline on the rectangle's edges (the right and bottom ones on
-    // the last column and row drawn) and a black shadow just inside its top
-    // and left edges.
+    // A white outline on the rectangle's edges and a black shadow just inside
+    // its top and left ones (lines at a column x are drawn on column x - 1).
     const Rgba kBlack{0, 0, 0, 255};
-    for (auto [x, y, colour] : {std::tuple{200, 352, kWhite}, {50, 400, kWhite}, {589, 400, kWhite},
-                                {200, 457, kWhite}, {200, 353, kBlack}, {51, 400, kBlack}})
+    for (auto [x, y, colour] : {std::tuple{200, 352, kWhite}, {49, 400, kWhite}, {589, 400, kWhite},
+                                {200, 457, kWhite}, {200, 353, kBlack}, {50, 400, kBlack}})
         EXPECT_EQ(At(x, y), colour) << x << ", " << y;
 
     ClearScreen();
@@ -81,12 +80,12 @@ TEST_F(Drawing, ImageShowsItsPictureUprightInsideItsFrame)
     CImage image;
     image.textureId = kCharacterSheet;
     image.texRect = CTexRect(0, 1, 1, 1);
-    image.SetRect(100, 100, 64, 64);  // the picture covers (103, 101) to (162, 162)
+    image.SetRect(100, 100, 64, 64);  // the picture covers (102, 101) to (162, 162)
     image.ShowInstantly();
     image.Draw();
     EXPECT_EQ(At(155, 110), kGreen);
     // Inset so that the outline and the shadow stay visible around it.
-    for (auto [x, y, inside] : {std::tuple{103, 130, true}, {102, 130, false}, {130, 101, true},
+    for (auto [x, y, inside] : {std::tuple{102, 130, true}, {101, 130, false}, {130, 101, true},
                                 {130, 100, false}, {162, 130, true}, {163, 130, false}})
         EXPECT_EQ(At(x, y) == kRed, inside) << x << ", " << y;
     EXPECT_EQ(At(130, 162), kBlue);
