@@ -1,5 +1,6 @@
 #include "lib/LintLexer.h"
 
+#include "lib/Cp1252.h"
 #include "script/ScriptLexer.h"
 #include "script/ScriptTables.h"
 
@@ -148,12 +149,12 @@ void LintLexer::Error(std::size_t offset, const std::string& message)
 {
     int line = 0, column = 0;
     script.PositionOf(offset, line, column);
-    diagnostics.Error(file, line, column, message);
+    diagnostics.Error(file, line, column, Cp1252::ToUtf8(message));
 }
 
 void LintLexer::Warning(std::size_t offset, const std::string& message)
 {
     int line = 0, column = 0;
     script.PositionOf(offset, line, column);
-    diagnostics.Warning(file, line, column, message);
+    diagnostics.Warning(file, line, column, Cp1252::ToUtf8(message));
 }

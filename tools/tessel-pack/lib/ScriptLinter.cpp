@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "lib/Cp1252.h"
 #include "lib/LintArguments.h"
 #include "lib/LintLexer.h"
 #include "lib/ScriptVocabulary.h"
@@ -307,6 +308,10 @@ bool ScriptLinter::InLoop() const
 void ScriptLinter::Read(const LintToken& token)
 {
     const std::string& name = token.text;
+    if (ScriptVocabulary::IsBuiltIn(name) || ScriptVocabulary::IsWorldCommand(name)) {
+        Error(token, "missing ';' before the command " + Quoted(name));
+        return;
+    }
     if (pendingAnswers.count(name)) {
         Warning(token, Quoted(name) + " is read before 'bloque': the player's answer is stored only once the "
                                       "box is confirmed, after the script has waited with 'bloque'");
@@ -322,12 +327,12 @@ void ScriptLinter::Error(const LintToken& token, const std::string& message)
 {
     int line = 0, column = 0;
     script.PositionOf(token.offset, line, column);
-    diagnostics.Error(file, line, column, message);
+    diagnostics.Error(file, line, column, Cp1252::ToUtf8(message));
 }
 
 void ScriptLinter::Warning(const LintToken& token, const std::string& message)
 {
     int line = 0, column = 0;
     script.PositionOf(token.offset, line, column);
-    diagnostics.Warning(file, line, column, message);
+    diagnostics.Warning(file, line, column, Cp1252::ToUtf8(message));
 }
