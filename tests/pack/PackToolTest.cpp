@@ -5,7 +5,9 @@
 #include <iterator>
 #include <map>
 
+#include "TiledTestMap.h"
 #include "lib/Picture.h"
+#include "world/MapFileReader.h"
 #include "support/TempDir.h"
 #include "support/TestPicture.h"
 #include "support/ToolRun.h"
@@ -63,12 +65,31 @@ std::map<std::string, std::string> Contents(const std::string& folder)
 TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
 {
     TempDir dir;
-    WriteSources(dir, "src");
+    std::string world = kWorld;
+    world.replace(world.rfind('}'), 1, ",\n  \"maps\": [ { \"source\": \"maps/village.tmx\" } ]\n}");
+    WriteSources(dir, "src", world);
+    // The village map of the Tiled tests, with the scripts it starts.
+    dir.Write("src/maps/village.tmx", Village(8, 6).Tmx());
+    WriteSheetPng(dir.File("src/art/grass.png"), 0);
+    WriteSheetPng(dir.File("src/art/house.png"), 100, true);
+    dir.Write("src/scripts/village.tsl.txt", std::string(kScripts) +
+                                                 "\n@script 12\n@script 40\nDire PNJ , IDMOI , \"Salut\" ;\n"
+                                                 "@script 50\n@script 51\n");
     const ToolRun pack = ToolRun::Of("tessel-pack", "src -o game", dir);
     ASSERT_EQ(pack.status, 0) << pack.err;
     EXPECT_EQ(pack.err, "");
     const auto game = Contents(dir.File("game"));
-    ASSERT_EQ(game.size(), 4u);
+    ASSERT_EQ(game.size(), 7u);
+    MapFile map;
+    ASSERT_TRUE(ParseMapFile(std::vector<std::uint8_t>(game.at("map/village.map").begin(),
+                                                       game.at("map/village.map").end()),
+                             map)
+                    .accepted);
+    ASSERT_EQ(map.npcs.size(), 1u);
+    EXPECT_EQ(map.npcs[0].actionScript, 40);
+    ASSERT_EQ(map.textures.size(), 2u);
+    for (const auto& texture : map.textures)
+        EXPECT_EQ(game.count("tga/" + texture.file), 1u) << texture.file;
     EXPECT_EQ(game.at("wor/Sylva.world"), std::string("village.tsl\0\0\1\0font.tga\0d\0hero.tga\0\0\1\0", 38));
     EXPECT_EQ(game.at("tsl/village.tsl").substr(0, 29), std::string("\1\0CreateHeros 1 , \"A\xEBl\" , 100", 29));
     EXPECT_NE(game.at("tsl/village.tsl").find(std::string("\2\0Lire \"\x93" "Bonjour\x94\" ;\0", 19)),
