@@ -198,7 +198,7 @@ std::size_t ScriptLinter::Command(std::size_t i)
                 Read(tokens[t]);
     }
     if (ScriptVocabulary::AnswersLater(command.text) && result >= 0 &&
-        static_cast<std::size_t>(result) < args.ranges.size())
+        static_cast<std::size_t>(result) < args.ranges.size() && args.ranges[result].IsSingle())
         pendingAnswers.insert(tokens[args.ranges[result].begin].text);
     return args.next;
 }
@@ -313,8 +313,9 @@ void ScriptLinter::Read(const LintToken& token)
         return;
     }
     if (pendingAnswers.count(name)) {
-        Warning(token, Quoted(name) + " is read before 'bloque': the player's answer is stored only once the "
-                                      "box is confirmed, after the script has waited with 'bloque'");
+        Warning(token, Quoted(name) + " is read before 'bloque': a world command stores its result (the "
+                                      "player's answer) only once the game has carried it out, so wait with "
+                                      "'bloque' first");
         pendingAnswers.erase(name);
     }
     if (LintLexer::HasGluedOperator(name) || declarations.locals.count(name) || ScriptVocabulary::IsPreset(name) ||
