@@ -26,6 +26,7 @@ const char* const kWorld = R"({
 )";
 
 const char* const kScripts = "@script 1 ouverture\n"
+                             "SetFont 1 ;\n"
                              "CreateHeros 1 , \"A\xC3\xABl\" , 100 ;\n"
                              "Choix \"Entrer ?\" , HEROS , 1 , \"rep\" , \"Oui\" , \"Non\" ;\n"
                              "bloque\n"
@@ -91,7 +92,7 @@ TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
     for (const auto& texture : map.textures)
         EXPECT_EQ(game.count("tga/" + texture.file), 1u) << texture.file;
     EXPECT_EQ(game.at("wor/Sylva.world"), std::string("village.tsl\0\0\1\0font.tga\0d\0hero.tga\0\0\1\0", 38));
-    EXPECT_EQ(game.at("tsl/village.tsl").substr(0, 29), std::string("\1\0CreateHeros 1 , \"A\xEBl\" , 100", 29));
+    EXPECT_EQ(game.at("tsl/village.tsl").substr(0, 41), std::string("\1\0SetFont 1 ;\nCreateHeros 1 , \"A\xEBl\" , 100", 41));
     EXPECT_NE(game.at("tsl/village.tsl").find(std::string("\2\0Lire \"\x93" "Bonjour\x94\" ;\0", 19)),
               std::string::npos);
 
@@ -143,7 +144,7 @@ TEST(PackTool, CheckWritesNothingAndWerrorFailsOnWarnings)
     TempDir dir;
     WriteSources(dir, "src");
     dir.Write("src/scripts/village.tsl.txt", std::string(kScripts) + "\nFadeIn// fondu\n");
-    const std::string warning = "scripts/village.tsl.txt:10:1: warning: \"FadeIn\" is glued to \"//\" and is "
+    const std::string warning = "scripts/village.tsl.txt:11:1: warning: \"FadeIn\" is glued to \"//\" and is "
                                 "dropped with the comment\n";
     const ToolRun check = ToolRun::Of("tessel-pack", "src --check", dir);
     EXPECT_EQ(check.status, 0);
@@ -151,7 +152,7 @@ TEST(PackTool, CheckWritesNothingAndWerrorFailsOnWarnings)
     EXPECT_FALSE(fs::exists(dir.File("game")));
     const ToolRun strict = ToolRun::Of("tessel-pack", "src -o game --werror", dir);
     EXPECT_EQ(strict.status, 1);
-    EXPECT_EQ(strict.err, "scripts/village.tsl.txt:10:1: error: \"FadeIn\" is glued to \"//\" and is dropped "
+    EXPECT_EQ(strict.err, "scripts/village.tsl.txt:11:1: error: \"FadeIn\" is glued to \"//\" and is dropped "
                           "with the comment\n");
     EXPECT_FALSE(fs::exists(dir.File("game")));
 
@@ -162,6 +163,13 @@ TEST(PackTool, CheckWritesNothingAndWerrorFailsOnWarnings)
     EXPECT_EQ(refused.err, warning + "notes: error: is not empty and holds no \"wor\": it is no folder this tool "
                                      "made, and is not replaced\n");
     EXPECT_TRUE(fs::exists(dir.File("notes/letter.txt")));
+
+    // Without SetFont nothing shows text.
+    dir.Write("src/scripts/village.tsl.txt", std::string("@script 1\nFadeIn ;\n"));
+    const ToolRun fontless = ToolRun::Of("tessel-pack", "src --check", dir);
+    EXPECT_EQ(fontless.status, 0);
+    EXPECT_EQ(fontless.err, "world.json:4:11: warning: no script calls SetFont, so texts have no glyph sheet to be "
+                            "drawn from; start the game with \"SetFont <texture name of the font> ;\"\n");
 
     const ToolRun usage = ToolRun::Of("tessel-pack", "src", dir);
     EXPECT_EQ(usage.status, 2);

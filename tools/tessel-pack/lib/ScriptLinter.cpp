@@ -44,6 +44,21 @@ void ScriptLinter::LintWorld(const std::vector<ScriptFile>& files, Diagnostics& 
         ScriptLinter(*lexed.script, *lexed.file, lexed.tokens, globals, lexed.declarations, diagnostics).Run();
 }
 
+bool ScriptLinter::AnyScriptCalls(const std::vector<ScriptFile>& files, const std::string& command)
+{
+    Diagnostics ignored;
+    for (const ScriptFile& file : files) {
+        for (const SourceScript& script : file.scripts) {
+            const std::vector<LintToken> tokens = LintLexer(script, file.file, ignored).Tokens();
+            for (std::size_t i = 0; i < tokens.size(); ++i)
+                if (tokens[i].type == TokWord && tokens[i].text == command &&
+                    (i == 0 || tokens[i - 1].type == TokKeyword || tokens[i - 1].Is(OpSemicolon)))
+                    return true;
+        }
+    }
+    return false;
+}
+
 ScriptLinter::ScriptLinter(const SourceScript& script, const std::string& file, const std::vector<LintToken>& tokens,
                            const std::set<std::string>& globals, const LintDeclarations& declarations,
                            Diagnostics& diagnostics)

@@ -21,6 +21,9 @@ public:
     // as defined in all of them.
     static void LintWorld(const std::vector<ScriptFile>& files, Diagnostics& diagnostics);
 
+    // Whether any script has a statement starting with `command`.
+    static bool AnyScriptCalls(const std::vector<ScriptFile>& files, const std::string& command);
+
 private:
     ScriptLinter(const SourceScript& script, const std::string& file, const std::vector<LintToken>& tokens,
                  const std::set<std::string>& globals, const LintDeclarations& declarations,
