@@ -42,6 +42,60 @@ TEST(Picture, TgaIsReadByTheGameAsThePicture)
     }
 }
 
+TEST(Picture, RunLengthPacketsStayWithinARowAndShrinkFlatAreas)
+{
+    Picture flat;
+    flat.width = 256;
+    flat.height = 4;
+    flat.channels = 3;
+    flat.pixels.assign(256 * 4 * 3, 9);
+    flat.pixels[5 * 3] = 200;  // one odd pixel in the top row
+    const std::vector<std::uint8_t> tga = flat.Tga();
+    // Walk the packets: each row's pixels add up to exactly its width.
+    std::size_t at = 18;
+    for (int row = 0; row < flat.height; ++row) {
+        int pixels = 0;
+        while (pixels < flat.width) {
+            ASSERT_LT(at, tga.size());
+            const int count = (tga[at] & 127) + 1;
+            at += 1 + (tga[at] & 128 ? 3 : 3 * count);
+            pixels += count;
+        }
+        EXPECT_EQ(pixels, flat.width) << "row " << row;
+    }
+    EXPECT_EQ(at, tga.size());
+    EXPECT_LT(tga.size(), 18u + 4 * 3 * 8);
+}
+
+TEST(Picture, GreyPicturesBecomeRgbAndKeepTheirAlpha)
+{
+    TempDir dir;
+    const struct {
+        const char* type;
+        int channels;
+    } cases[] = {{"gray:", 3}, {"graya:", 4}, {"rgb:", 3}, {"rgba:", 4}};
+    for (const auto& c : cases) {
+        const std::string path = dir.File(std::string("p") + std::to_string(c.channels) + c.type[0] + ".png");
+        const std::string command = std::string("convert -size 4x2 gradient:black-white ") +
+                                    (c.channels == 4 ? "-alpha set -channel A -evaluate set 50% +channel " : "") +
+                                    "-define png:color-type=" +
+                                    (std::string(c.type) == "gray:" ? "0" : std::string(c.type) == "graya:" ? "4"
+                                                                         : std::string(c.type) == "rgb:" ? "2"
+                                                                                                         : "6") +
+                                    " '" + path + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        Picture picture;
+        std::string error;
+        ASSERT_TRUE(Picture::Load(path, picture, error)) << error;
+        EXPECT_EQ(picture.channels, c.channels) << c.type;
+        EXPECT_EQ(picture.pixels.size(), 4u * 2 * c.channels);
+        EXPECT_EQ(picture.pixels[0], picture.pixels[1]) << c.type;  // grey: R = G
+        if (c.channels == 4) {
+            EXPECT_NEAR(picture.pixels[3], 128, 1) << c.type;
+        }
+    }
+}
+
 TEST(Picture, PngRoundTripKeepsEveryPixelAndSidesAreChecked)
 {
     TempDir dir;

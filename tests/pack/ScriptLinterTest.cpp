@@ -79,6 +79,13 @@ TEST(ScriptLinter, EachCheckFailsItsSnippetAndPassesTheCorrectedOne)
         {"if 1 = 1 then\nendif\n", 2, 1, Diagnostic::Level::Error, "'==' compares", "if 1 != 1 then\nendif\n"},
         {"if \"a\" < \"b\" then\nendif\n", 2, 8, Diagnostic::Level::Error, "only with == and !=",
          "if \"a\" == \"b\" then\nendif\n"},
+        {"int ;\n", 2, 1, Diagnostic::Level::Error, "needs the name", "int n ;\n"},
+        {"int n 5 ;\n", 2, 7, Diagnostic::Level::Error, "expected '='", "int n = 5 ;\n"},
+        {"FadeIn ; 5 ;\n", 2, 10, Diagnostic::Level::Warning, "starts no statement", "FadeIn ; ;\n"},
+        {"then\n", 2, 1, Diagnostic::Level::Warning, "where no statement needs it", "stop\n"},
+        {"label fin :\n", 2, 7, Diagnostic::Level::Error, "string literal", "label \"fin\" :\n"},
+        {"while 1 == 1\nLire \"a\" ;\nendwhile\n", 3, 1, Diagnostic::Level::Error, "missing 'do' before",
+         "while 1 == 1 do\nLire \"a\" ;\nendwhile\n"},
         {"break ;\n", 2, 1, Diagnostic::Level::Error, "outside a loop", "for \"i\" to 2 do\ncontinue\nnext\n"},
     };
     for (const auto& c : cases) {

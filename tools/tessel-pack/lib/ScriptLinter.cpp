@@ -271,7 +271,7 @@ std::size_t ScriptLinter::Condition(std::size_t start, std::int32_t end, const L
                                 (assignment ? "; '=' assigns, '==' compares" : ""));
             return i + 1;
         }
-        if (token.type == TokKeyword) {
+        if (token.type == TokKeyword || IsCommand(token)) {
             Error(token, "missing " + Quoted(TextOf(end)) + " before " + Quoted(token.text));
             return i;
         }
@@ -294,7 +294,7 @@ std::size_t ScriptLinter::Expression(std::size_t start, std::int32_t stop1, std:
         const LintToken& token = tokens[i];
         if (token.Is(stop1) || (stop2 != kNoTerminator && token.Is(stop2)))
             return i + 1;
-        if (token.type == TokKeyword) {
+        if (token.type == TokKeyword || IsCommand(token)) {
             Error(token, "missing " + Quoted(TextOf(stop1)) + " before " + Quoted(token.text));
             return i;
         }
@@ -314,6 +314,12 @@ void ScriptLinter::Close(std::size_t i, std::int32_t opener)
     blocks.pop_back();
 }
 
+bool ScriptLinter::IsCommand(const LintToken& token)
+{
+    return token.type == TokWord &&
+           (ScriptVocabulary::IsBuiltIn(token.text) || ScriptVocabulary::IsWorldCommand(token.text));
+}
+
 bool ScriptLinter::InLoop() const
 {
     return std::any_of(blocks.begin(), blocks.end(),
@@ -323,7 +329,7 @@ bool ScriptLinter::InLoop() const
 void ScriptLinter::Read(const LintToken& token)
 {
     const std::string& name = token.text;
-    if (ScriptVocabulary::IsBuiltIn(name) || ScriptVocabulary::IsWorldCommand(name)) {
+    if (IsCommand(token)) {
         Error(token, "missing ';' before the command " + Quoted(name));
         return;
     }

@@ -46,6 +46,7 @@ private:
     void Close(std::size_t i, std::int32_t opener);
     void Read(const LintToken& token);
     bool InLoop() const;
+    static bool IsCommand(const LintToken& token);
 
     void Error(const LintToken& token, const std::string& message);
     void Warning(const LintToken& token, const std::string& message);
