@@ -178,3 +178,66 @@ TEST(PackTool, CheckWritesNothingAndWerrorFailsOnWarnings)
     for (const char* option : {"SOURCE_DIR", "--output", "--check", "--werror", "--unpack", "--help"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
 }
+
+TEST(PackTool, ReportsWhatOnlyTheWholeWorldShows)
+{
+    const struct {
+        std::string world;          // replaces kWorld's textures line when not empty
+        std::string scripts;        // appended to kScripts
+        int status;
+        std::string err;
+    } cases[] = {
+        {"", "\n@script 2\nstop\n", 0,
+         "scripts/village.tsl.txt:11:1: warning: script 2 is defined twice in the world; the game takes the one "
+         "loaded first\n"},
+        {"  \"textures\": [ { \"texture\": 100, \"source\": \"art/hero.png\", \"file\": \"font.tga\" } ]", "", 1,
+         "world.json:6:17: error: art/hero.png and /usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf would both be "
+         "tga/font.tga, with different contents\n"},
+        {"  \"textures\": [ { \"texture\": 100, \"source\": \"art/hero.png\" } ], \"start_script\": 9", "", 1,
+         "world.json:6:81: warning: \"start_script\" is given twice in one object; only the last one counts\n"
+         "world.json:6:81: error: the start script 9 is in no script source\n"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        std::string world = kWorld;
+        if (!c.world.empty()) {
+            const std::size_t line = world.find("  \"textures\"");
+            world.replace(line, world.find('\n', line) - line, c.world);
+        }
+        WriteSources(dir, "src", world);
+        dir.Write("src/scripts/village.tsl.txt", std::string(kScripts) + c.scripts);
+        const ToolRun run = ToolRun::Of("tessel-pack", "src --check", dir);
+        EXPECT_EQ(run.err, c.err) << c.world;
+    }
+}
+
+TEST(PackTool, UnpackSaysWhatIsMissing)
+{
+    TempDir dir;
+    WriteSources(dir, "src");
+    ASSERT_EQ(ToolRun::Of("tessel-pack", "src -o game", dir).status, 0);
+    fs::remove(dir.File("game/tga/hero.tga"));
+    const ToolRun partial = ToolRun::Of("tessel-pack", "--unpack game -o back", dir);
+    EXPECT_EQ(partial.status, 0);
+    EXPECT_EQ(partial.err, "game/tga/hero.tga: warning: is missing; it is left out of the sources\n");
+    EXPECT_FALSE(fs::exists(dir.File("back/art/hero.png")));
+    EXPECT_TRUE(fs::exists(dir.File("back/art/font.png")));
+
+    const struct {
+        std::string arguments;
+        int status;
+        std::string err;
+    } runs[] = {
+        {"--unpack src -o other", 1, "src: error: has no wor/*.world file: it is not a game folder\n"},
+        {"--unpack game -o src/scripts", 1,
+         "src/scripts: error: is not empty and holds no \"world.json\": it is no folder this tool made, and is "
+         "not replaced\n"},
+        {"--unpack game", 2, "tessel-pack: --unpack takes a game folder and -o SOURCE_DIR, nothing else\n"},
+    };
+    for (const auto& r : runs) {
+        const ToolRun run = ToolRun::Of("tessel-pack", r.arguments, dir);
+        EXPECT_EQ(run.status, r.status) << r.arguments;
+        EXPECT_EQ(run.err, r.err) << r.arguments;
+    }
+    EXPECT_FALSE(fs::exists(dir.File("other")));
+}

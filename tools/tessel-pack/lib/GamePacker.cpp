@@ -108,8 +108,8 @@ void GamePacker::PackScripts()
                             "no script calls SetFont, so texts have no glyph sheet to be drawn from; start the "
                             "game with \"SetFont <texture name of the font> ;\"");
     if (world.startScript != 0 && !scriptIds.count(world.startScript) && diagnostics.ErrorCount() == 0)
-        diagnostics.Error(kWorldJson, 0, 0, "the start script " + std::to_string(world.startScript) +
-                                                " is in no script source");
+        Error(world.startScriptPlace, "the start script " + std::to_string(world.startScript) +
+                                          " is in no script source");
 }
 
 void GamePacker::PackFont()
