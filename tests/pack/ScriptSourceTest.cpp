@@ -66,6 +66,10 @@ TEST(ScriptSource, WritesBackWhatItReadsForEveryByte)
     ASSERT_EQ(back.size(), 2u);
     EXPECT_EQ(back[0].text, every + "\n");
     EXPECT_EQ(back[1].text, "stop");
+    EXPECT_FALSE(ScriptSource::HasHeaderLine(every));
+    EXPECT_FALSE(ScriptSource::HasHeaderLine("Lire \"@script 2\" ;\n@scripts\n"));
+    EXPECT_TRUE(ScriptSource::HasHeaderLine("Lire \"a\" ;\n@script 2\n"));
+    EXPECT_TRUE(ScriptSource::HasHeaderLine("@script"));
     for (int byte = 0; byte < 256; ++byte) {
         unsigned char again = 0;
         EXPECT_TRUE(Cp1252::FromUnicode(Cp1252::ToUnicode(static_cast<unsigned char>(byte)), again));
