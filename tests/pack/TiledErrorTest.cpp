@@ -166,15 +166,19 @@ TEST_F(TiledFixture, UnknownPropertiesAndClassesAreWarnings)
 {
     ASSERT_TRUE(Import("warn.tmx", Base()
                                        .MapProperty("music", "string", "theme")
+                                       .Raw(" <layer id=\"40\" name=\"ghost\" width=\"4\" height=\"3\" "
+                                            "visible=\"0\"><data encoding=\"csv\">0,0,0,0,0,0,0,0,0,0,0,0"
+                                            "</data></layer>")
                                        .Object("chest", "", 0, 0, 32, 32, {})
                                        .Object("npc", "Bob", 0, 0, 32, 32, {{"id", "3"}, {"texture", "9"}, {"hp", "4"}})
                                        .Tmx()))
         << Messages();
-    EXPECT_EQ(diagnostics.WarningCount(), 3u) << Messages();
+    EXPECT_EQ(diagnostics.WarningCount(), 4u) << Messages();
     const std::string messages = Messages();
     for (const char* part : {"the map: the property 'music' means nothing to the engine",
                              "object 1 has the class 'chest': only npc, action and step objects",
-                             "npc object 2 'Bob': the property 'hp' means nothing"})
+                             "npc object 2 'Bob': the property 'hp' means nothing",
+                             "layer 'ghost' is hidden in Tiled; the engine draws it"})
         EXPECT_NE(messages.find(part), std::string::npos) << part << "\n" << messages;
 }
 

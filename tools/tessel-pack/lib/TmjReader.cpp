@@ -105,7 +105,7 @@ bool TmjReader::ReadMap(TiledSource& map)
         return false;
     }
     map.orientation = Text(document, "orientation");
-    map.infinite = document.value("infinite", false);
+    map.infinite = document.contains("infinite") && document["infinite"] != false && document["infinite"] != 0;
     map.width = Int(document, "width");
     map.height = Int(document, "height");
     map.tileWidth = Int(document, "tilewidth");
@@ -176,6 +176,8 @@ void TmjReader::ReadTileLayer(const json& element, TiledSource& map)
     layer.name = Text(element, "name");
     layer.width = Int(element, "width");
     layer.height = Int(element, "height");
+    layer.visible = !element.contains("visible") || element["visible"] != false;
+    layer.opacity = element.contains("opacity") ? Number(element, "opacity") : 1.0;
     const auto data = element.find("data");
     if (map.infinite || !TiledLayerData::SizeFits(layer.width, layer.height) || data == element.end()) {
         map.layers.push_back(layer);  // infinite maps are refused as a whole
