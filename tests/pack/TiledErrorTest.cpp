@@ -99,6 +99,13 @@ std::vector<BadMap> BadMaps()
          Base().Tileset(257, "again", 7, "../art/house.png").Tmx(),
          "tileset 'again' has texture 7, as tileset 'grass' already has", "value=\"7\"/>\n  </properties>\n  "
                                                                           "<image source=\"../art/house"},
+        {"a collection of images",
+         Base().RawTileset("<tileset firstgid=\"257\" name=\"loose\" tilewidth=\"32\" tileheight=\"32\">"
+                           "<tile id=\"0\"><image source=\"../art/grass.png\"/></tile></tileset>").Tmx(),
+         "tileset 'loose': it is a collection of images", "name=\"loose\""},
+        {"an object template", Base().Raw(" <objectgroup id=\"9\" name=\"o\">\n  <object id=\"4\" "
+                                          "template=\"chest.tx\" x=\"0\" y=\"0\"/>\n </objectgroup>").Tmx(),
+         "object 4 uses the template 'chest.tx': templates are not read", "template="},
         {"an infinite map", Base().MapAttribute("infinite", "1").Tmx(), "the map is infinite", "<map"},
         {"zstd layers",
          Base().Raw(" <layer id=\"9\" name=\"z\" width=\"4\" height=\"3\"><data encoding=\"base64\" "
