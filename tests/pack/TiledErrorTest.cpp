@@ -146,6 +146,30 @@ TEST_F(TiledFixture, BrokenJsonAndUnknownFilesAreNamed)
     EXPECT_EQ(Messages(), "maps/absent.tmx: error: cannot be opened\n");
 }
 
+// JSON maps name the line of the element concerned too.
+TEST_F(TiledFixture, JsonMistakesNameTheirLine)
+{
+    const std::string json =
+        "{ \"type\": \"map\", \"orientation\": \"orthogonal\", \"width\": 2, \"height\": 1,\n"
+        "  \"tilewidth\": 32, \"tileheight\": 32, \"infinite\": false,\n"
+        "  \"tilesets\": [ { \"firstgid\": 1, \"name\": \"grass\", \"tilewidth\": 32, \"tileheight\": 32,\n"
+        "    \"image\": \"../art/grass.png\",\n"
+        "    \"properties\": [ { \"name\": \"texture\", \"type\": \"int\", \"value\": 7 } ] } ],\n"
+        "  \"layers\": [ { \"type\": \"group\", \"layers\": [\n"
+        "    { \"type\": \"tilelayer\", \"name\": \"ground\", \"width\": 2, \"height\": 1,\n"
+        "      \"data\": [1, 2147483649] } ] },\n"
+        "    { \"type\": \"objectgroup\", \"objects\": [ { \"id\": 1, \"name\": \"Bob\", \"type\": \"npc\",\n"
+        "      \"x\": 0, \"y\": 0, \"properties\": [ { \"name\": \"id\", \"type\": \"int\", \"value\": 1 },\n"
+        "        { \"name\": \"texture\", \"type\": \"int\", \"value\": 9 },\n"
+        "        { \"name\": \"facing\", \"type\": \"string\", \"value\": \"nord\" } ] } ] } ] }\n";
+    EXPECT_FALSE(Import("bad.tmj", json));
+    ASSERT_EQ(diagnostics.ErrorCount(), 2u) << Messages();
+    EXPECT_EQ(Messages(), "maps/bad.tmj:7: error: layer 'ground': the tile at x 1, y 0 is flipped or rotated; the "
+                          "engine draws tiles only as the tileset shows them\n"
+                          "maps/bad.tmj:12: error: npc object 1 'Bob': property 'facing' is 'nord'; it must be "
+                          "gauche, bas, droite or haut\n");
+}
+
 // What the engine ignores is said, but does not stop the build.
 TEST_F(TiledFixture, UnknownPropertiesAndClassesAreWarnings)
 {
