@@ -47,16 +47,6 @@ protected:
         return out.str();
     }
 
-    // Where two map files first differ, for messages.
-    static std::string FirstDifference(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b)
-    {
-        std::size_t i = 0;
-        while (i < a.size() && i < b.size() && a[i] == b[i])
-            ++i;
-        return "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size()) + ", first difference at " +
-               std::to_string(i);
-    }
-
     TempDir dir;
     ImportedMap imported;
     Diagnostics diagnostics;
