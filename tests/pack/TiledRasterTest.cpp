@@ -4,48 +4,20 @@
 #include <memory>
 
 #include "support/FrameBuffer.h"
-#include "support/TestTexture.h"
+#include "image/Texture.h"
+#include "lib/Picture.h"
 #include "support/TestWindow.h"
 #include "world/CMap.h"
-
-#define STB_IMAGE_STATIC
-#define STB_IMAGE_IMPLEMENTATION
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#endif
-#include <stb_image.h>
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
 
 namespace {
 
 const int W = 9, H = 7;
 
-// A PNG's pixels, top row first, R G B A.
-struct Png {
-    int width = 0, height = 0;
-    std::vector<Rgba> pixels;
-    bool Read(const std::string& path)
-    {
-        int channels = 0;
-        stbi_uc* data = stbi_load(path.c_str(), &width, &height, &channels, 4);
-        if (data == nullptr)
-            return false;
-        pixels.resize(std::size_t(width) * height);
-        for (std::size_t i = 0; i < pixels.size(); ++i)
-            pixels[i] = Rgba{data[4 * i], data[4 * i + 1], data[4 * i + 2], data[4 * i + 3]};
-        stbi_image_free(data);
-        return true;
-    }
-};
-
 // Cross-check with Tiled's own renderer: the engine draws layers 0 and 1
 // of the imported map exactly as tmxrasterizer pictures the source map
 // (over black, since the rasterizer leaves the background transparent).
+// The tile sheets go the way of a packed game: converted to TGA as the tool
+// does, loaded as the engine loads a map's pictures.
 TEST_F(TiledFixture, TheEngineDrawsTheMapAsTiledRendersIt)
 {
     if (!HaveProgram("tmxrasterizer"))
@@ -69,26 +41,33 @@ TEST_F(TiledFixture, TheEngineDrawsTheMapAsTiledRendersIt)
         << Messages();
     ASSERT_TRUE(RunQuietly("QT_QPA_PLATFORM=offscreen tmxrasterizer --no-smoothing '" + dir.File("maps/raster.tmx") +
                            "' '" + dir.File("tiled.png") + "'"));
-    Png tiled;
-    ASSERT_TRUE(tiled.Read(dir.File("tiled.png")));
+    Picture tiled;
+    std::string error;
+    ASSERT_TRUE(Picture::Load(dir.File("tiled.png"), tiled, error)) << error;
     ASSERT_EQ(tiled.width, W * 32);
     ASSERT_EQ(tiled.height, H * 32);
+    ASSERT_EQ(tiled.channels, 4);
 
     // The game folder: the map file and its pictures as textures under
     // the names of its texture table.
     dir.Write("game/map/raster.map", imported.mapBytes);
+    for (const MapPicture& picture : imported.pictures) {
+        Picture sheet;
+        ASSERT_TRUE(Picture::Load(picture.sourcePath, sheet, error)) << error;
+        dir.Write("game/tga/" + picture.tgaFile, sheet.Tga());
+    }
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.File("game"));
     CMap map;
     const bool loaded = map.LoadMap("raster");
+    int uploaded = 0;
+    for (const MapTexture& texture : map.Textures()) {
+        TgaImage image;
+        uploaded += LoadTextureInto(image, "tga\\" + texture.file, texture.name, 0) == TgaOk;
+    }
     std::filesystem::current_path(previous);
     ASSERT_TRUE(loaded);
-    for (const MapPicture& picture : imported.pictures) {
-        Png sheet;
-        ASSERT_TRUE(sheet.Read(picture.sourcePath)) << picture.sourcePath;
-        UploadTestTexture(picture.textureName, sheet.width,
-                          [&](int x, int y) { return sheet.pixels[std::size_t(y) * sheet.width + x]; });
-    }
+    ASSERT_EQ(uploaded, 2);
     window.Clear(0, 0, 0);
     map.SetViewSize(&window.Width(), &window.Height());
     map.CenterOn(0, 0);  // a small map is centred in the view
@@ -101,9 +80,9 @@ TEST_F(TiledFixture, TheEngineDrawsTheMapAsTiledRendersIt)
     int differences = 0;
     for (int y = 0; y < H * 32; ++y)
         for (int x = 0; x < W * 32; ++x) {
-            const Rgba& source = tiled.pixels[std::size_t(y) * tiled.width + x];
-            const auto over = [&](std::uint8_t c) { return std::uint8_t((c * source.a + 127) / 255); };
-            const Rgba expected{over(source.r), over(source.g), over(source.b), 255};
+            const std::uint8_t* source = &tiled.pixels[4 * (std::size_t(y) * tiled.width + x)];
+            const auto over = [&](int c) { return std::uint8_t((source[c] * source[3] + 127) / 255); };
+            const Rgba expected{over(0), over(1), over(2), 255};
             const Rgba& seen = drawn[std::size_t(y) * W * 32 + x];
             if (seen != expected && differences++ < 5)
                 ADD_FAILURE() << "pixel " << x << ", " << y << ": the engine drew " << seen << ", Tiled " << expected;

@@ -1,21 +1,11 @@
 #include "TiledTestMap.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <zlib.h>
 
 #include "lib/Base64.h"
-
-#define STB_IMAGE_WRITE_STATIC
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#endif
-#include <stb_image_write.h>
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
+#include "lib/Picture.h"
 
 namespace {
 
@@ -181,14 +171,18 @@ std::vector<std::uint32_t> Filled(int width, int height, std::uint32_t gid)
 
 void WritePng(const std::string& path, int width, int height, const std::function<Rgba(int x, int y)>& texel)
 {
-    std::vector<std::uint8_t> pixels;
-    pixels.reserve(std::size_t(width) * height * 4);
+    Picture picture{width, height, 4, {}};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const Rgba p = texel(x, y);
-            pixels.insert(pixels.end(), {p.r, p.g, p.b, p.a});
+            picture.pixels.insert(picture.pixels.end(), {p.r, p.g, p.b, p.a});
         }
-    stbi_write_png(path.c_str(), width, height, 4, pixels.data(), width * 4);
+    const std::vector<std::uint8_t> png = picture.Png();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file != nullptr) {
+        std::fwrite(png.data(), 1, png.size(), file);
+        std::fclose(file);
+    }
 }
 
 Rgba SheetTexel(int x, int y, std::uint8_t blue, bool holes)
