@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "script/ScriptMemo.h"
+#include "script/ScriptNameCache.h"
 #include "script/ScriptToken.h"
 #include "script/ScriptTokenRef.h"
 #include "script/ScriptVariableList.h"
@@ -31,6 +34,16 @@ public:
     ScriptTokenRef ReadToken();
     // What NextToken would make of the stored token at `index`.
     ScriptTokenRef TokenAt(std::int32_t index) const;
+    // The same answer as TokenAt, remembered per token until a variable is
+    // created; the reference also carries the token's position.
+    ScriptTokenRef TokenAtRemembered(std::int32_t index) const;
+    // ReadToken through TokenAtRemembered.
+    ScriptTokenRef ReadTokenRemembered();
+    // The index of the global named by the word at `position`, as
+    // `findGlobal(name)` gives it, remembered while the number of globals
+    // stays `globalsSize`.
+    template <typename FindGlobal>
+    int GlobalIndexAt(std::int32_t position, std::size_t globalsSize, FindGlobal findGlobal) const;
     bool HasTokenAt(std::int32_t index) const
     {
         return index >= 0 && static_cast<std::size_t>(index) < tokens.size();
@@ -43,7 +56,63 @@ public:
     ScriptVariableList<std::int32_t> intVariables;
     ScriptVariableList<float> floatVariables;
     ScriptVariableList<std::string> stringVariables;
+    // What the token list decides, shared by every copy of the compiled
+    // script; null until Tokenize. The tokens must not change after it.
+    std::shared_ptr<ScriptMemo> memo;
 
 private:
     static ScriptToken ToCopy(const ScriptTokenRef& ref);
+    ScriptTokenRef Retype(ScriptTokenRef ref) const;
+
+    static const ScriptToken kEndToken;
+    // What this run's words resolved to; copied with the run.
+    mutable ScriptNameCache names;
 };
+
+inline ScriptTokenRef CScript::TokenAtRemembered(std::int32_t index) const
+{
+    ScriptTokenRef ref;
+    if (!HasTokenAt(index)) {
+        ref.token = &kEndToken;
+        return ref;
+    }
+    ref.token = &tokens[index];
+    ref.type = ref.token->type;
+    ref.position = index;
+    if (ref.type != TokWord)
+        return ref;
+    ScriptNameCache::Entry& entry = names.At(static_cast<std::size_t>(index), tokens.size(),
+                                             intVariables.entries.size(), floatVariables.entries.size(),
+                                             stringVariables.entries.size());
+    if (entry.epoch != names.Epoch()) {
+        const ScriptTokenRef found = Retype(ref);
+        entry.epoch = names.Epoch();
+        entry.type = found.type;
+        entry.variableIndex = found.variableIndex;
+    }
+    ref.type = entry.type;
+    ref.variableIndex = entry.variableIndex;
+    return ref;
+}
+
+inline ScriptTokenRef CScript::ReadTokenRemembered()
+{
+    ScriptTokenRef ref = TokenAtRemembered(programCounter);
+    if (!ref.IsEnd())
+        ++programCounter;
+    return ref;
+}
+
+template <typename FindGlobal>
+int CScript::GlobalIndexAt(std::int32_t position, std::size_t globalsSize, FindGlobal findGlobal) const
+{
+    ScriptNameCache::Entry& entry = names.At(static_cast<std::size_t>(position), tokens.size(),
+                                             intVariables.entries.size(), floatVariables.entries.size(),
+                                             stringVariables.entries.size());
+    const std::uint32_t stamp = static_cast<std::uint32_t>(globalsSize) + 1;
+    if (entry.globalsSize != stamp) {
+        entry.globalIndex = findGlobal(tokens[position].text);
+        entry.globalsSize = stamp;
+    }
+    return entry.globalIndex;
+}

@@ -16,6 +16,13 @@ float EvalItems(std::vector<ExprItem> items);
 
 // The same, working on (and consuming) the caller's list.
 float EvalItemsInPlace(std::vector<ExprItem>& items);
+// The same again, with a list the caller keeps for the inner parts of
+// parentheses, so that nothing is allocated once it has grown.
+float EvalItemsInPlace(std::vector<ExprItem>& items, std::vector<ExprItem>& scratch);
+
+// One binary operation of an expression (item codes kPower, kTimes, kDivide,
+// kPlus, kMinus), in float32; division by 0 gives 0.
+float ApplyOperator(std::int32_t code, float left, float right);
 
 // A list without parentheses, evaluated in place.
 float EvalFlat(std::vector<ExprItem>& items);

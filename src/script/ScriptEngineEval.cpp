@@ -15,9 +15,16 @@ bool CScriptEngine::Terminators::Match(std::int32_t id) const
     return id == first || id == second || (comparisons && ScriptTables::IsComparisonId(id));
 }
 
+ScriptMemo* CScriptEngine::MemoOf(const CScript& run) const
+{
+    if (!memoising || !run.memo || run.memo->TokenCount() != run.tokens.size())
+        return nullptr;
+    return run.memo.get();
+}
+
 ScriptTokenRef CScriptEngine::Read(CScript& run)
 {
-    ScriptTokenRef token = run.ReadToken();
+    ScriptTokenRef token = MemoOf(run) ? run.ReadTokenRemembered() : run.ReadToken();
     if (token.IsEnd())
         statementCutShort = true;
     return token;
@@ -66,7 +73,7 @@ void CScriptEngine::AppendText(const CScript* run, const ScriptTokenRef& token, 
         text += token.Text();
         break;
     case TokWord: {
-        const int global = globals.Find(token.Text());
+        const int global = GlobalIndexOf(run, token);
         if (global < 0) {
             text += FloatToStr(0.0f);
             break;
@@ -81,9 +88,23 @@ void CScriptEngine::AppendText(const CScript* run, const ScriptTokenRef& token, 
     }
 }
 
+int CScriptEngine::GlobalIndexOf(const CScript* run, const ScriptTokenRef& token) const
+{
+    if (run == nullptr || token.position < 0 || MemoOf(*run) == nullptr)
+        return globals.Find(token.Text());
+    return run->GlobalIndexAt(token.position, globals.entries.size(),
+                              [this](const std::string& name) { return globals.Find(name); });
+}
+
 ExprItem CScriptEngine::ItemOf(const CScript* run, const ScriptTokenRef& token) const
 {
     const int index = token.variableIndex;
+    const bool resolvedByName = token.type == TokWord || (token.type >= TokIntVar && token.type <= TokStringVar);
+    if (!resolvedByName && run && token.position >= 0) {
+        // Literals, operators and keywords: decided when compiling.
+        if (const ScriptMemo* memo = MemoOf(*run))
+            return memo->Facts(token.position).item;
+    }
     switch (token.type) {
     case TokOperator:
         switch (token.Id()) {
@@ -108,7 +129,7 @@ ExprItem CScriptEngine::ItemOf(const CScript* run, const ScriptTokenRef& token) 
     case TokStringLiteral:
         return ExprItem::Float(StrToFloat(token.Text()));
     case TokWord: {
-        const int global = globals.Find(token.Text());
+        const int global = GlobalIndexOf(run, token);
         return ExprItem::Float(global < 0 ? 0.0f : globals.entries[global].second.AsFloat());
     }
     default:
@@ -116,8 +137,72 @@ ExprItem CScriptEngine::ItemOf(const CScript* run, const ScriptTokenRef& token) 
     }
 }
 
+std::int32_t CScriptEngine::PlannedEnd(CScript& run, Terminators stops, bool& alternating)
+{
+    ScriptMemo* memo = MemoOf(run);
+    const std::int32_t start = run.programCounter;
+    if (memo == nullptr || start < 0 || static_cast<std::size_t>(start) > run.tokens.size())
+        return ScriptMemo::kNotFound;
+    const ScriptMemo::ExprPlan& plan =
+        memo->Plan(run.tokens, start, stops.Key(), [&stops](std::int32_t id) { return stops.Match(id); });
+    // An expression cut short by the end of the tokens takes the reading
+    // path, which marks the statement as cut short.
+    alternating = plan.alternating;
+    return plan.end;
+}
+
+float CScriptEngine::EvalPlanned(CScript& run, std::int32_t end, bool alternating)
+{
+    const std::int32_t begin = run.programCounter;
+    run.programCounter = end + 1;
+    if (alternating)
+        return EvalAlternating(run, begin, end);
+    scratchItems.clear();
+    for (std::int32_t i = begin; i < end; ++i)
+        scratchItems.push_back(ItemOf(&run, run.TokenAtRemembered(i)));
+    return EvalItemsInPlace(scratchItems, scratchInner);
+}
+
+float CScriptEngine::EvalAlternating(const CScript& run, std::int32_t begin, std::int32_t end) const
+{
+    // The three passes of EvalItems (powers, then products, then sums, each
+    // left to right) folded into one: the same operations on the same
+    // operands in the same order, so the same float results.
+    const ScriptMemo& memo = *run.memo;
+    float power = ItemOf(&run, run.TokenAtRemembered(begin)).Value();
+    float product = 0.0f;
+    float sum = 0.0f;
+    std::int32_t productCode = 0;
+    std::int32_t sumCode = 0;
+    for (std::int32_t i = begin + 1; i < end; i += 2) {
+        const std::int32_t code = memo.Facts(i).item.code;
+        const float operand = ItemOf(&run, run.TokenAtRemembered(i + 1)).Value();
+        if (code == ExprItem::kPower) {
+            power = ApplyOperator(code, power, operand);
+            continue;
+        }
+        product = productCode != 0 ? ApplyOperator(productCode, product, power) : power;
+        if (code == ExprItem::kTimes || code == ExprItem::kDivide) {
+            productCode = code;
+        } else {
+            sum = sumCode != 0 ? ApplyOperator(sumCode, sum, product) : product;
+            sumCode = code;
+            productCode = 0;
+        }
+        power = operand;
+    }
+    product = productCode != 0 ? ApplyOperator(productCode, product, power) : power;
+    return sumCode != 0 ? ApplyOperator(sumCode, sum, product) : product;
+}
+
 float CScriptEngine::EvalNumberOn(CScript& run, Terminators stops)
 {
+    bool alternating = false;
+    const std::int32_t end = PlannedEnd(run, stops, alternating);
+    if (end != ScriptMemo::kNotFound) {
+        lastTerminator = run.tokens[end].id;
+        return EvalPlanned(run, end, alternating);
+    }
     scratchItems.clear();
     for (;;) {
         const ScriptTokenRef token = Read(run);
@@ -131,21 +216,36 @@ float CScriptEngine::EvalNumberOn(CScript& run, Terminators stops)
         }
         scratchItems.push_back(ItemOf(&run, token));
     }
-    return EvalItemsInPlace(scratchItems);
+    return EvalItemsInPlace(scratchItems, scratchInner);
 }
 
 std::string CScriptEngine::EvalStringOn(CScript& run, Terminators stops)
 {
     std::string text;
+    EvalStringInto(run, stops, text);
+    return text;
+}
+
+void CScriptEngine::EvalStringInto(CScript& run, Terminators stops, std::string& text)
+{
+    bool alternating = false;
+    const std::int32_t end = PlannedEnd(run, stops, alternating);
+    if (end != ScriptMemo::kNotFound) {
+        for (std::int32_t i = run.programCounter; i < end; ++i)
+            AppendText(&run, run.TokenAtRemembered(i), text);
+        run.programCounter = end + 1;
+        lastTerminator = run.tokens[end].id;
+        return;
+    }
     for (;;) {
         const ScriptTokenRef token = Read(run);
         if (token.IsEnd()) {
             lastTerminator = kNoTerminator;
-            return text;
+            return;
         }
         if (stops.Match(token.Id())) {
             lastTerminator = token.Id();
-            return text;
+            return;
         }
         AppendText(&run, token, text);
     }
@@ -185,11 +285,18 @@ std::string CScriptEngine::TokenToString(const ScriptToken& token) const
 
 std::string CScriptEngine::NameFrom(const CScript& run, const ScriptTokenRef& token) const
 {
-    if (token.type == TokWord)
-        return token.Text();
     std::string name;
-    AppendText(&run, token, name);
+    NameInto(run, token, name);
     return name;
+}
+
+void CScriptEngine::NameInto(const CScript& run, const ScriptTokenRef& token, std::string& name) const
+{
+    name.clear();
+    if (token.type == TokWord)
+        name = token.Text();
+    else
+        AppendText(&run, token, name);
 }
 
 bool CScriptEngine::EvalCondition(CScript& run, std::int32_t closingKeyword)
@@ -204,6 +311,17 @@ bool CScriptEngine::EvalCondition(CScript& run, std::int32_t closingKeyword)
         const std::string right = EvalStringOn(run, Terminators{closingKeyword, kNoTerminator, false});
         return CompareStrings(left, comparison, right);
     }
+    // The left side ends at the first comparison operator, not at the
+    // closing keyword, and leaves lastTerminator alone.
+    const Terminators comparisons{kNoTerminator, kNoTerminator, true};
+    bool alternating = false;
+    const std::int32_t end = PlannedEnd(run, comparisons, alternating);
+    if (end != ScriptMemo::kNotFound) {
+        const std::int32_t comparison = run.tokens[end].id;
+        const float left = EvalPlanned(run, end, alternating);
+        const float right = EvalNumberOn(run, Terminators{closingKeyword, kNoTerminator, false});
+        return CompareNumbers(left, comparison, right);
+    }
     scratchItems.clear();
     std::int32_t comparison = kNoTerminator;
     for (;;) {
@@ -216,7 +334,7 @@ bool CScriptEngine::EvalCondition(CScript& run, std::int32_t closingKeyword)
         }
         scratchItems.push_back(ItemOf(&run, token));
     }
-    const float left = EvalItemsInPlace(scratchItems);
+    const float left = EvalItemsInPlace(scratchItems, scratchInner);
     const float right = EvalNumberOn(run, Terminators{closingKeyword, kNoTerminator, false});
     return CompareNumbers(left, comparison, right);
 }
