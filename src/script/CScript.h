@@ -37,13 +37,25 @@ public:
     // The same answer as TokenAt, remembered per token until a variable is
     // created; the reference also carries the token's position.
     ScriptTokenRef TokenAtRemembered(std::int32_t index) const;
+    // The first int variable named by the text of the token at `position`
+    // (-1: none), remembered until a variable is created.
+    int IntVariableIndexAt(std::int32_t position) const
+    {
+        ScriptNameCache::Entry& entry = names.At(static_cast<std::size_t>(position), tokens.size(), Additions());
+        if (entry.epoch != names.Epoch()) {
+            entry.epoch = names.Epoch();
+            entry.type = TokIntVar;
+            entry.variableIndex = intVariables.Find(tokens[position].text);
+        }
+        return entry.variableIndex;
+    }
     // ReadToken through TokenAtRemembered.
     ScriptTokenRef ReadTokenRemembered();
     // The index of the global named by the word at `position`, as
-    // `findGlobal(name)` gives it, remembered while the number of globals
-    // stays `globalsSize`.
+    // `findGlobal(name)` gives it, remembered while no global is added
+    // (`globalsAdded` counts them).
     template <typename FindGlobal>
-    int GlobalIndexAt(std::int32_t position, std::size_t globalsSize, FindGlobal findGlobal) const;
+    int GlobalIndexAt(std::int32_t position, std::uint32_t globalsAdded, FindGlobal findGlobal) const;
     bool HasTokenAt(std::int32_t index) const
     {
         return index >= 0 && static_cast<std::size_t>(index) < tokens.size();
@@ -65,6 +77,10 @@ private:
     ScriptTokenRef Retype(ScriptTokenRef ref) const;
 
     static const ScriptToken kEndToken;
+    std::uint32_t Additions() const
+    {
+        return intVariables.additions + floatVariables.additions + stringVariables.additions;
+    }
     // What this run's words resolved to; copied with the run.
     mutable ScriptNameCache names;
 };
@@ -81,9 +97,7 @@ inline ScriptTokenRef CScript::TokenAtRemembered(std::int32_t index) const
     ref.position = index;
     if (ref.type != TokWord)
         return ref;
-    ScriptNameCache::Entry& entry = names.At(static_cast<std::size_t>(index), tokens.size(),
-                                             intVariables.entries.size(), floatVariables.entries.size(),
-                                             stringVariables.entries.size());
+    ScriptNameCache::Entry& entry = names.At(static_cast<std::size_t>(index), tokens.size(), Additions());
     if (entry.epoch != names.Epoch()) {
         const ScriptTokenRef found = Retype(ref);
         entry.epoch = names.Epoch();
@@ -104,12 +118,10 @@ inline ScriptTokenRef CScript::ReadTokenRemembered()
 }
 
 template <typename FindGlobal>
-int CScript::GlobalIndexAt(std::int32_t position, std::size_t globalsSize, FindGlobal findGlobal) const
+int CScript::GlobalIndexAt(std::int32_t position, std::uint32_t globalsAdded, FindGlobal findGlobal) const
 {
-    ScriptNameCache::Entry& entry = names.At(static_cast<std::size_t>(position), tokens.size(),
-                                             intVariables.entries.size(), floatVariables.entries.size(),
-                                             stringVariables.entries.size());
-    const std::uint32_t stamp = static_cast<std::uint32_t>(globalsSize) + 1;
+    ScriptNameCache::Entry& entry = names.At(static_cast<std::size_t>(position), tokens.size(), Additions());
+    const std::uint32_t stamp = globalsAdded + 1;
     if (entry.globalsSize != stamp) {
         entry.globalIndex = findGlobal(tokens[position].text);
         entry.globalsSize = stamp;

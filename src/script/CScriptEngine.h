@@ -123,13 +123,26 @@ private:
     void Unread(CScript& run, const ScriptTokenRef& token);
 
     // The memo of a run's script when memoising and the memo fits its tokens.
-    ScriptMemo* MemoOf(const CScript& run) const;
+    ScriptMemo* MemoOf(const CScript& run) const
+    {
+        if (!memoising || !run.memo || run.memo->TokenCount() != run.tokens.size())
+            return nullptr;
+        return run.memo.get();
+    }
+    // The number the token at `position` gives in an expression, read
+    // through the memo (which the caller has checked).
+    float OperandAt(const CScript& run, std::int32_t position) const;
     // Where the expression at the program counter ends (its terminator's
     // index), or -1 when that is not remembered here; `alternating` tells
     // whether it is a plain number-operator-number chain.
     std::int32_t PlannedEnd(CScript& run, Terminators stops, bool& alternating);
     float EvalPlanned(CScript& run, std::int32_t end, bool alternating);
     float EvalAlternating(const CScript& run, std::int32_t begin, std::int32_t end) const;
+    // The numeric expression of tokens [begin, end).
+    float EvalSpan(const CScript& run, std::int32_t begin, std::int32_t end, bool alternating);
+    // Runs the statement begun by `token` from the memo's statement plan;
+    // false, having done nothing, when there is no plan for it.
+    bool RunPlanned(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result);
     std::int32_t ScanTarget(const CScript& run, ScriptMemo::Scan scan, std::int32_t start) const;
 
     float EvalNumberOn(CScript& run, Terminators stops);

@@ -15,13 +15,6 @@ bool CScriptEngine::Terminators::Match(std::int32_t id) const
     return id == first || id == second || (comparisons && ScriptTables::IsComparisonId(id));
 }
 
-ScriptMemo* CScriptEngine::MemoOf(const CScript& run) const
-{
-    if (!memoising || !run.memo || run.memo->TokenCount() != run.tokens.size())
-        return nullptr;
-    return run.memo.get();
-}
-
 ScriptTokenRef CScriptEngine::Read(CScript& run)
 {
     ScriptTokenRef token = MemoOf(run) ? run.ReadTokenRemembered() : run.ReadToken();
@@ -92,7 +85,7 @@ int CScriptEngine::GlobalIndexOf(const CScript* run, const ScriptTokenRef& token
 {
     if (run == nullptr || token.position < 0 || MemoOf(*run) == nullptr)
         return globals.Find(token.Text());
-    return run->GlobalIndexAt(token.position, globals.entries.size(),
+    return run->GlobalIndexAt(token.position, globals.additions,
                               [this](const std::string& name) { return globals.Find(name); });
 }
 
@@ -135,64 +128,6 @@ ExprItem CScriptEngine::ItemOf(const CScript* run, const ScriptTokenRef& token) 
     default:
         return ExprItem::Invalid();
     }
-}
-
-std::int32_t CScriptEngine::PlannedEnd(CScript& run, Terminators stops, bool& alternating)
-{
-    ScriptMemo* memo = MemoOf(run);
-    const std::int32_t start = run.programCounter;
-    if (memo == nullptr || start < 0 || static_cast<std::size_t>(start) > run.tokens.size())
-        return ScriptMemo::kNotFound;
-    const ScriptMemo::ExprPlan& plan =
-        memo->Plan(run.tokens, start, stops.Key(), [&stops](std::int32_t id) { return stops.Match(id); });
-    // An expression cut short by the end of the tokens takes the reading
-    // path, which marks the statement as cut short.
-    alternating = plan.alternating;
-    return plan.end;
-}
-
-float CScriptEngine::EvalPlanned(CScript& run, std::int32_t end, bool alternating)
-{
-    const std::int32_t begin = run.programCounter;
-    run.programCounter = end + 1;
-    if (alternating)
-        return EvalAlternating(run, begin, end);
-    scratchItems.clear();
-    for (std::int32_t i = begin; i < end; ++i)
-        scratchItems.push_back(ItemOf(&run, run.TokenAtRemembered(i)));
-    return EvalItemsInPlace(scratchItems, scratchInner);
-}
-
-float CScriptEngine::EvalAlternating(const CScript& run, std::int32_t begin, std::int32_t end) const
-{
-    // The three passes of EvalItems (powers, then products, then sums, each
-    // left to right) folded into one: the same operations on the same
-    // operands in the same order, so the same float results.
-    const ScriptMemo& memo = *run.memo;
-    float power = ItemOf(&run, run.TokenAtRemembered(begin)).Value();
-    float product = 0.0f;
-    float sum = 0.0f;
-    std::int32_t productCode = 0;
-    std::int32_t sumCode = 0;
-    for (std::int32_t i = begin + 1; i < end; i += 2) {
-        const std::int32_t code = memo.Facts(i).item.code;
-        const float operand = ItemOf(&run, run.TokenAtRemembered(i + 1)).Value();
-        if (code == ExprItem::kPower) {
-            power = ApplyOperator(code, power, operand);
-            continue;
-        }
-        product = productCode != 0 ? ApplyOperator(productCode, product, power) : power;
-        if (code == ExprItem::kTimes || code == ExprItem::kDivide) {
-            productCode = code;
-        } else {
-            sum = sumCode != 0 ? ApplyOperator(sumCode, sum, product) : product;
-            sumCode = code;
-            productCode = 0;
-        }
-        power = operand;
-    }
-    product = productCode != 0 ? ApplyOperator(productCode, product, power) : power;
-    return sumCode != 0 ? ApplyOperator(sumCode, sum, product) : product;
 }
 
 float CScriptEngine::EvalNumberOn(CScript& run, Terminators stops)
@@ -301,6 +236,19 @@ void CScriptEngine::NameInto(const CScript& run, const ScriptTokenRef& token, st
 
 bool CScriptEngine::EvalCondition(CScript& run, std::int32_t closingKeyword)
 {
+    // The left side ends at the first comparison operator, not at the
+    // closing keyword, and leaves lastTerminator alone.
+    const Terminators comparisons{kNoTerminator, kNoTerminator, true};
+    if (MemoOf(run) && run.HasTokenAt(run.programCounter) && run.tokens[run.programCounter].type != TokStringLiteral) {
+        bool alternating = false;
+        const std::int32_t end = PlannedEnd(run, comparisons, alternating);
+        if (end != ScriptMemo::kNotFound) {
+            const std::int32_t comparison = run.tokens[end].id;
+            const float left = EvalPlanned(run, end, alternating);
+            const float right = EvalNumberOn(run, Terminators{closingKeyword, kNoTerminator, false});
+            return CompareNumbers(left, comparison, right);
+        }
+    }
     const ScriptTokenRef first = Read(run);
     Unread(run, first);
     if (first.type == TokStringLiteral) {
@@ -310,17 +258,6 @@ bool CScriptEngine::EvalCondition(CScript& run, std::int32_t closingKeyword)
         const std::int32_t comparison = lastTerminator;
         const std::string right = EvalStringOn(run, Terminators{closingKeyword, kNoTerminator, false});
         return CompareStrings(left, comparison, right);
-    }
-    // The left side ends at the first comparison operator, not at the
-    // closing keyword, and leaves lastTerminator alone.
-    const Terminators comparisons{kNoTerminator, kNoTerminator, true};
-    bool alternating = false;
-    const std::int32_t end = PlannedEnd(run, comparisons, alternating);
-    if (end != ScriptMemo::kNotFound) {
-        const std::int32_t comparison = run.tokens[end].id;
-        const float left = EvalPlanned(run, end, alternating);
-        const float right = EvalNumberOn(run, Terminators{closingKeyword, kNoTerminator, false});
-        return CompareNumbers(left, comparison, right);
     }
     scratchItems.clear();
     std::int32_t comparison = kNoTerminator;

@@ -14,13 +14,16 @@ void CScriptEngine::Execute()
         if (!running)
             return;
         CScript& run = runQueue.front();
-        const ScriptTokenRef token = MemoOf(run) ? run.ReadTokenRemembered() : run.ReadToken();
+        ScriptMemo* memo = MemoOf(run);
+        const ScriptTokenRef token = memo ? run.ReadTokenRemembered() : run.ReadToken();
         if (token.IsEnd()) {
             runQueue.pop_front();
             continue;
         }
         statementCutShort = false;
-        StatementResult result = RunStatement(run, token);
+        StatementResult result = StatementResult::Continue;
+        if (memo == nullptr || !RunPlanned(run, *memo, token, result))
+            result = RunStatement(run, token);
         if (statementCutShort)
             result = StatementResult::EndRun;
         if (result == StatementResult::EndRun) {

@@ -223,7 +223,7 @@ CScriptEngine::StatementResult CScriptEngine::For(CScript& run)
     const int index = run.intVariables.Find(loopName);
     const std::int32_t value = WrappingAdd(index < 0 ? 0 : run.intVariables.entries[index].second, increment);
     if (index < 0)
-        run.intVariables.entries.emplace_back(loopName, value);
+        run.intVariables.Append(loopName, value);
     else
         run.intVariables.entries[index].second = value;
     const bool ended = increment == 0 || (increment > 0 && value > limit) || (increment < 0 && value < limit);

@@ -41,6 +41,7 @@ public:
         // The numeric item of a literal, operator or keyword (a word's value
         // depends on the variables and is looked up when read).
         ExprItem item;
+        float value = 0.0f;  // item.Value()
         // Which of the interpreter's own commands the word names, 0 for none.
         std::int8_t builtIn = 0;
     };
@@ -55,10 +56,39 @@ public:
         bool alternating = false;
     };
 
+    // The shape of a whole statement that starts at some position, for the
+    // statements a loop runs most: `variable = expression ;`, the condition
+    // of `if` and `while`, and `for` with a string literal as the name.
+    // Positions are token indices; a statement that the end of the tokens
+    // cuts short has no plan (kind kNone) and is read token by token.
+    struct StatementPlan {
+        enum Kind : std::int8_t { kUnknown = 0, kNone, kAssign, kCondition, kFor };
+        std::int8_t kind = kUnknown;
+        // kAssign: expression [start + 2, first), `;` at first.
+        // kCondition: left [start + 1, first), comparison at first, right
+        //   [first + 1, second), `then` or `do` at second.
+        // kFor: name at start + 1, `to` at start + 2, limit
+        //   [start + 3, first), `step` or `do` at first; with `step` the
+        //   increment is [first + 1, second) and `do` at second, else
+        //   second = first.
+        std::int32_t first = 0;
+        std::int32_t second = 0;
+        bool firstAlternating = false;
+        bool secondAlternating = false;
+    };
+
     explicit ScriptMemo(const std::vector<ScriptToken>& tokens);
 
+    const StatementPlan& Statement(const std::vector<ScriptToken>& tokens, std::int32_t start)
+    {
+        StatementPlan& plan = statements[start];
+        if (plan.kind == StatementPlan::kUnknown)
+            MakeStatementPlan(tokens, start, plan);
+        return plan;
+    }
+
     const TokenFacts& Facts(std::int32_t index) const { return facts[index]; }
-    std::size_t TokenCount() const { return facts.size(); }
+    std::size_t TokenCount() const { return tokenCount; }
 
     // The remembered target of `scan` from `start`, or false when it has not
     // been worked out yet.
@@ -74,6 +104,11 @@ public:
 
 private:
     void MakePlan(const std::vector<ScriptToken>& tokens, std::int32_t start, std::int32_t end, ExprPlan& plan);
+    static bool IsAlternating(const std::vector<ScriptToken>& tokens, std::int32_t start, std::int32_t end);
+    void MakeStatementPlan(const std::vector<ScriptToken>& tokens, std::int32_t start, StatementPlan& plan);
+
+    std::size_t tokenCount = 0;
+    std::vector<StatementPlan> statements;
 
     std::vector<TokenFacts> facts;
     // Per scan, per start position: target + 2, 1 for not found, 0 unknown.

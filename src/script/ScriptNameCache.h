@@ -7,30 +7,31 @@
 // What each word of one run resolved to, kept for as long as it can still be
 // right. A word's meaning depends only on which variables exist: variables
 // are never removed, so the answers stay right until a variable is created.
-// The run compares the sizes of its three variable lists on every read; when
-// one has grown, every answer is dropped at once by starting a new epoch.
+// The run compares the count of variables added to its three lists on every
+// read; when it has changed, every answer is dropped at once by starting a
+// new epoch.
 //
-// Globals are kept the same way, each answer with the size of the global
-// list it was found in.
+// Globals are kept the same way, each answer with the count of globals
+// added when it was found.
 class ScriptNameCache {
 public:
     struct Entry {
         std::uint32_t epoch = 0;        // 0: never resolved
         std::int32_t type = 0;          // the token type after re-typing
         std::int32_t variableIndex = -1;
-        std::uint32_t globalsSize = 0;  // size of the globals + 1; 0: unknown
+        std::uint32_t globalsSize = 0;  // globals added + 1; 0: unknown
         std::int32_t globalIndex = -1;
     };
 
     // The entry of token `index`, valid when its epoch equals Epoch().
-    Entry& At(std::size_t index, std::size_t tokenCount, std::size_t ints, std::size_t floats, std::size_t strings)
+    Entry& At(std::size_t index, std::size_t tokenCount, std::uint32_t additions)
     {
-        if (entries.size() != tokenCount)
+        if (sizedFor != tokenCount) {
             entries.assign(tokenCount, Entry());
-        if (ints != sizes[0] || floats != sizes[1] || strings != sizes[2]) {
-            sizes[0] = ints;
-            sizes[1] = floats;
-            sizes[2] = strings;
+            sizedFor = tokenCount;
+        }
+        if (additions != seenAdditions) {
+            seenAdditions = additions;
             ++epoch;
         }
         return entries[index];
@@ -39,11 +40,13 @@ public:
     void Clear()
     {
         entries.clear();
-        epoch = 1;
+        sizedFor = 0;
+        ++epoch;
     }
 
 private:
     std::vector<Entry> entries;
-    std::size_t sizes[3] = {0, 0, 0};
+    std::size_t sizedFor = 0;
+    std::uint32_t seenAdditions = 0;
     std::uint32_t epoch = 1;
 };
