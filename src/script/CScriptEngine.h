@@ -102,6 +102,11 @@ public:
     void SetMemoising(bool on) { memoising = on; }
     bool IsMemoising() const { return memoising; }
 
+    // At most this many statements per Execute (0, the default: no limit);
+    // Execute then returns as at the end of a frame, still running. For
+    // tools and tests that run scripts which may never end.
+    void SetStatementLimit(std::uint64_t limit) { statementLimit = limit; }
+
 private:
     enum class StatementResult { Continue, EndRun, Pause };
 
@@ -192,6 +197,7 @@ private:
 
     bool statementCutShort = false;
     bool memoising = true;
+    std::uint64_t statementLimit = 0;
     // Buffers reused from statement to statement, so that running a
     // statement allocates nothing once they have grown.
     std::vector<ExprItem> scratchItems;

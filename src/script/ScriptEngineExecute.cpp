@@ -8,6 +8,7 @@
 
 void CScriptEngine::Execute()
 {
+    std::uint64_t executed = 0;
     for (;;) {
         if (runQueue.empty())
             running = false;
@@ -33,6 +34,8 @@ void CScriptEngine::Execute()
             running = false;
             return;
         }
+        if (statementLimit != 0 && ++executed >= statementLimit)
+            return;
     }
 }
 
