@@ -147,7 +147,11 @@ private:
     float EvalSpan(const CScript& run, std::int32_t begin, std::int32_t end, bool alternating);
     // Runs the statement begun by `token` from the memo's statement plan;
     // false, having done nothing, when there is no plan for it.
-    bool RunPlanned(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result);
+    // With `mayFuse`, an `endwhile` or `next` also runs the loop head it
+    // goes back to, as the statement after it, and counts it in
+    // fusedStatements.
+    bool RunPlanned(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result,
+                    bool mayFuse);
     std::int32_t ScanTarget(const CScript& run, ScriptMemo::Scan scan, std::int32_t start) const;
 
     float EvalNumberOn(CScript& run, Terminators stops);
@@ -197,6 +201,7 @@ private:
 
     bool statementCutShort = false;
     bool memoising = true;
+    std::uint64_t fusedStatements = 0;
     std::uint64_t statementLimit = 0;
     // Buffers reused from statement to statement, so that running a
     // statement allocates nothing once they have grown.

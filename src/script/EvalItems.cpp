@@ -4,24 +4,6 @@
 
 #include "script/ScriptConversions.h"
 
-float ApplyOperator(std::int32_t code, float left, float right)
-{
-    switch (code) {
-    case ExprItem::kPower:
-        return ToFloat32(std::pow(static_cast<double>(left), static_cast<double>(right)));
-    case ExprItem::kTimes:
-        return left * right;
-    case ExprItem::kDivide:
-        return right == 0.0f ? 0.0f : left / right;
-    case ExprItem::kPlus:
-        return left + right;
-    case ExprItem::kMinus:
-        return left - right;
-    default:
-        return 0.0f;
-    }
-}
-
 namespace {
 
 // One left-to-right pass over the operators of one precedence level.

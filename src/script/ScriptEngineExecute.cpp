@@ -23,8 +23,12 @@ void CScriptEngine::Execute()
         }
         statementCutShort = false;
         StatementResult result = StatementResult::Continue;
-        if (memo == nullptr || !RunPlanned(run, *memo, token, result))
+        // A fused loop head counts as a statement of its own.
+        const bool mayFuse = statementLimit == 0 || executed + 2 <= statementLimit;
+        fusedStatements = 0;
+        if (memo == nullptr || !RunPlanned(run, *memo, token, result, mayFuse))
             result = RunStatement(run, token);
+        executed += fusedStatements;
         if (statementCutShort)
             result = StatementResult::EndRun;
         if (result == StatementResult::EndRun) {

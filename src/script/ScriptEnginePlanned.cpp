@@ -103,7 +103,8 @@ float CScriptEngine::EvalSpan(const CScript& run, std::int32_t begin, std::int32
     return EvalItemsInPlace(scratchItems, scratchInner);
 }
 
-bool CScriptEngine::RunPlanned(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result)
+bool CScriptEngine::RunPlanned(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result,
+                               bool mayFuse)
 {
     using Plan = ScriptMemo::StatementPlan;
     const std::int32_t start = token.position;
@@ -126,6 +127,21 @@ bool CScriptEngine::RunPlanned(CScript& run, ScriptMemo& memo, const ScriptToken
     if (token.type != TokKeyword)
         return false;
     const std::int32_t keyword = token.Id();
+    if (mayFuse && (keyword == KwEndwhile || keyword == KwNext)) {
+        // The loop end goes back to its head, and the head is the next
+        // statement the loop of Execute would run: run it from here.
+        const std::int32_t head =
+            ScanTarget(run, keyword == KwEndwhile ? ScriptMemo::kBackToWhile : ScriptMemo::kBackToFor,
+                       run.programCounter);
+        if (head == ScriptMemo::kNotFound)
+            return false;
+        run.programCounter = head + 1;
+        ++fusedStatements;
+        const ScriptTokenRef headToken = run.TokenAtRemembered(head);
+        if (!RunPlanned(run, memo, headToken, result, false))
+            result = RunStatement(run, headToken);
+        return true;
+    }
     if (keyword == KwIf || keyword == KwWhile) {
         const Plan& plan = memo.Statement(run.tokens, start);
         if (plan.kind != Plan::kCondition)
