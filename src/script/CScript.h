@@ -49,6 +49,26 @@ public:
         }
         return entry.variableIndex;
     }
+    // Brings what the words resolved to up to date with the variables. The
+    // interpreter calls it before each statement; within a statement no
+    // word is read after a variable is created.
+    void RefreshNames() const { names.Refresh(tokens.size(), Additions()); }
+    // What the word at `position` resolves to, after RefreshNames and with
+    // no variable created since.
+    const ScriptNameCache::Entry& WordAt(std::int32_t position) const
+    {
+        ScriptNameCache::Entry& entry = names.Checked(static_cast<std::size_t>(position));
+        if (entry.epoch != names.Epoch()) {
+            ScriptTokenRef ref;
+            ref.token = &tokens[position];
+            ref.type = TokWord;
+            const ScriptTokenRef found = Retype(ref);
+            entry.epoch = names.Epoch();
+            entry.type = found.type;
+            entry.variableIndex = found.variableIndex;
+        }
+        return entry;
+    }
     // ReadToken through TokenAtRemembered.
     ScriptTokenRef ReadTokenRemembered();
     // The index of the global named by the word at `position`, as

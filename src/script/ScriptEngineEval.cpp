@@ -192,6 +192,8 @@ float CScriptEngine::EvalNumber(std::int32_t stop1, std::int32_t stop2)
         lastTerminator = kNoTerminator;
         return 0.0f;
     }
+    // The host may have created variables since the last statement.
+    runQueue.front().RefreshNames();
     return EvalNumberOn(runQueue.front(), Terminators{stop1, stop2, false});
 }
 
@@ -201,6 +203,7 @@ std::string CScriptEngine::EvalString(std::int32_t stop1, std::int32_t stop2)
         lastTerminator = kNoTerminator;
         return std::string();
     }
+    runQueue.front().RefreshNames();
     return EvalStringOn(runQueue.front(), Terminators{stop1, stop2, false});
 }
 

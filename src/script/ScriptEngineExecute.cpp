@@ -16,6 +16,8 @@ void CScriptEngine::Execute()
             return;
         CScript& run = runQueue.front();
         ScriptMemo* memo = MemoOf(run);
+        if (memo)
+            run.RefreshNames();
         const ScriptTokenRef token = memo ? run.ReadTokenRemembered() : run.ReadToken();
         if (token.IsEnd()) {
             runQueue.pop_front();

@@ -48,14 +48,20 @@ float CScriptEngine::EvalPlanned(CScript& run, std::int32_t end, bool alternatin
 
 inline float CScriptEngine::OperandAt(const CScript& run, std::int32_t position) const
 {
-    if (run.tokens[position].type != TokWord)
-        return run.memo->Facts(position).value;
+    const ScriptMemo::TokenFacts& facts = run.memo->Facts(position);
+    if (!facts.word)
+        return facts.value;
     // The same numbers as ItemOf(...).Value(), without building the item.
-    const ScriptTokenRef token = run.TokenAtRemembered(position);
-    if (token.type == TokIntVar)
-        return static_cast<float>(run.intVariables.entries[token.variableIndex].second);
-    if (token.type == TokFloatVar)
-        return run.floatVariables.entries[token.variableIndex].second;
+    const ScriptNameCache::Entry& word = run.WordAt(position);
+    if (word.type == TokIntVar)
+        return static_cast<float>(run.intVariables.entries[word.variableIndex].second);
+    if (word.type == TokFloatVar)
+        return run.floatVariables.entries[word.variableIndex].second;
+    ScriptTokenRef token;
+    token.token = &run.tokens[position];
+    token.type = word.type;
+    token.variableIndex = word.variableIndex;
+    token.position = position;
     return ItemOf(&run, token).Value();
 }
 

@@ -52,7 +52,8 @@ ScriptMemo::ScriptMemo(const std::vector<ScriptToken>& tokens)
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         facts[i].item = StaticItem(tokens[i]);
         facts[i].value = facts[i].item.Value();
-        if (tokens[i].type == TokWord)
+        facts[i].word = tokens[i].type == TokWord;
+        if (facts[i].word)
             facts[i].builtIn = BuiltInOf(tokens[i].text);
     }
 }

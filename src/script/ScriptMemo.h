@@ -44,6 +44,8 @@ public:
         float value = 0.0f;  // item.Value()
         // Which of the interpreter's own commands the word names, 0 for none.
         std::int8_t builtIn = 0;
+        // A word: its value depends on the variables.
+        bool word = false;
     };
 
     // Where an expression that starts at some position ends, for one set of

@@ -26,6 +26,14 @@ public:
     // The entry of token `index`, valid when its epoch equals Epoch().
     Entry& At(std::size_t index, std::size_t tokenCount, std::uint32_t additions)
     {
+        Refresh(tokenCount, additions);
+        return entries[index];
+    }
+    // At without the checks, for a caller that has called it (or Refresh)
+    // since the last variable was created.
+    Entry& Checked(std::size_t index) { return entries[index]; }
+    void Refresh(std::size_t tokenCount, std::uint32_t additions)
+    {
         if (sizedFor != tokenCount) {
             entries.assign(tokenCount, Entry());
             sizedFor = tokenCount;
@@ -34,7 +42,6 @@ public:
             seenAdditions = additions;
             ++epoch;
         }
-        return entries[index];
     }
     std::uint32_t Epoch() const { return epoch; }
     void Clear()
