@@ -145,6 +145,8 @@ private:
     float EvalAlternating(const CScript& run, std::int32_t begin, std::int32_t end) const;
     // The numeric expression of tokens [begin, end).
     float EvalSpan(const CScript& run, std::int32_t begin, std::int32_t end, bool alternating);
+    float EvalItemsOfSpan(const CScript& run, std::int32_t begin, std::int32_t end);
+    float WordValue(const CScript& run, std::int32_t position, const ScriptNameCache::Entry& word) const;
     // Runs the statement begun by `token` from the memo's statement plan;
     // false, having done nothing, when there is no plan for it.
     // With `mayFuse`, an `endwhile` or `next` also runs the loop head it
@@ -202,6 +204,9 @@ private:
     bool statementCutShort = false;
     bool memoising = true;
     std::uint64_t fusedStatements = 0;
+    // The memo of the statement being run (MemoOf the front run), for the
+    // scans of the control flow.
+    ScriptMemo* statementMemo = nullptr;
     std::uint64_t statementLimit = 0;
     // Buffers reused from statement to statement, so that running a
     // statement allocates nothing once they have grown.

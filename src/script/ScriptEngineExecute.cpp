@@ -16,6 +16,7 @@ void CScriptEngine::Execute()
             return;
         CScript& run = runQueue.front();
         ScriptMemo* memo = MemoOf(run);
+        statementMemo = memo;
         if (memo)
             run.RefreshNames();
         const ScriptTokenRef token = memo ? run.ReadTokenRemembered() : run.ReadToken();

@@ -135,8 +135,9 @@ std::int32_t Scan(const CScript& run, ScriptMemo::Scan scan, std::int32_t start)
 
 std::int32_t CScriptEngine::ScanTarget(const CScript& run, ScriptMemo::Scan scan, std::int32_t start) const
 {
-    ScriptMemo* memo = MemoOf(run);
-    if (memo == nullptr)
+    // Scans run only inside statements, whose memo Execute has looked up.
+    ScriptMemo* memo = statementMemo;
+    if (memo == nullptr || memo != run.memo.get())
         return Scan(run, scan, start);
     std::int32_t target = ScriptMemo::kNotFound;
     if (memo->FindScan(scan, start, target))

@@ -38,12 +38,7 @@ float CScriptEngine::EvalPlanned(CScript& run, std::int32_t end, bool alternatin
 {
     const std::int32_t begin = run.programCounter;
     run.programCounter = end + 1;
-    if (alternating)
-        return EvalAlternating(run, begin, end);
-    scratchItems.clear();
-    for (std::int32_t i = begin; i < end; ++i)
-        scratchItems.push_back(ItemOf(&run, run.TokenAtRemembered(i)));
-    return EvalItemsInPlace(scratchItems, scratchInner);
+    return EvalSpan(run, begin, end, alternating);
 }
 
 inline float CScriptEngine::OperandAt(const CScript& run, std::int32_t position) const
@@ -57,6 +52,11 @@ inline float CScriptEngine::OperandAt(const CScript& run, std::int32_t position)
         return static_cast<float>(run.intVariables.entries[word.variableIndex].second);
     if (word.type == TokFloatVar)
         return run.floatVariables.entries[word.variableIndex].second;
+    return WordValue(run, position, word);
+}
+
+float CScriptEngine::WordValue(const CScript& run, std::int32_t position, const ScriptNameCache::Entry& word) const
+{
     ScriptTokenRef token;
     token.token = &run.tokens[position];
     token.type = word.type;
@@ -99,10 +99,18 @@ float CScriptEngine::EvalAlternating(const CScript& run, std::int32_t begin, std
     return sumCode != 0 ? ApplyOperator(sumCode, sum, product) : product;
 }
 
-float CScriptEngine::EvalSpan(const CScript& run, std::int32_t begin, std::int32_t end, bool alternating)
+inline float CScriptEngine::EvalSpan(const CScript& run, std::int32_t begin, std::int32_t end, bool alternating)
 {
+    // Most conditions compare a variable with a literal: one operand each.
+    if (end == begin + 1 && alternating)
+        return OperandAt(run, begin);
     if (alternating)
         return EvalAlternating(run, begin, end);
+    return EvalItemsOfSpan(run, begin, end);
+}
+
+float CScriptEngine::EvalItemsOfSpan(const CScript& run, std::int32_t begin, std::int32_t end)
+{
     scratchItems.clear();
     for (std::int32_t i = begin; i < end; ++i)
         scratchItems.push_back(ItemOf(&run, run.TokenAtRemembered(i)));

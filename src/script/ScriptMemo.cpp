@@ -58,15 +58,6 @@ ScriptMemo::ScriptMemo(const std::vector<ScriptToken>& tokens)
     }
 }
 
-bool ScriptMemo::FindScan(Scan scan, std::int32_t start, std::int32_t& target) const
-{
-    const std::vector<std::int32_t>& remembered = scans[scan];
-    if (start < 0 || static_cast<std::size_t>(start) >= remembered.size() || remembered[start] == 0)
-        return false;
-    target = remembered[start] - 2;
-    return true;
-}
-
 void ScriptMemo::RememberScan(Scan scan, std::int32_t start, std::int32_t target)
 {
     if (start < 0 || static_cast<std::size_t>(start) > facts.size())

@@ -94,7 +94,14 @@ public:
 
     // The remembered target of `scan` from `start`, or false when it has not
     // been worked out yet.
-    bool FindScan(Scan scan, std::int32_t start, std::int32_t& target) const;
+    bool FindScan(Scan scan, std::int32_t start, std::int32_t& target) const
+    {
+        const std::vector<std::int32_t>& remembered = scans[scan];
+        if (start < 0 || static_cast<std::size_t>(start) >= remembered.size() || remembered[start] == 0)
+            return false;
+        target = remembered[start] - 2;
+        return true;
+    }
     void RememberScan(Scan scan, std::int32_t start, std::int32_t target);
 
     // The plan of the expression that starts at `start` and ends at the
