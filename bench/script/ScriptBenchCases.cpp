@@ -122,9 +122,9 @@ std::vector<BenchCase> ScriptBenchCases()
         // depends on game-wide globals that the earlier lines changed.
         {"dialogue_globals_20000",
          "SetGlobalNum \"QUETE\" , 0 ; SetGlobalNum \"OR\" , 100 ; SetGlobalNum \"AMITIE\" , 0 ;\n"
-         "int n = 0 ; int choix ;\n"
+         "int n = 0 ; int choix ; int q ;\n"
          "while n < 20000 do\n"
-         "  int q = n / 3 ; choix = n - q * 3 ;\n"
+         "  q = n / 3 ; choix = n - q * 3 ;\n"
          "  if QUETE == 0 then\n"
          "    if choix == 0 then SetGlobalNum \"QUETE\" , 1 ;\n"
          "    else\n"
@@ -138,9 +138,9 @@ std::vector<BenchCase> ScriptBenchCases()
          "endwhile\n"
          "Console QUETE \" \" OR \" \" AMITIE ;",
          "QUETE = 0 OR = 100 AMITIE = 0\n"
-         "local n = 0 local choix\n"
+         "local n = 0 local choix local q\n"
          "while n < 20000 do\n"
-         "  local q = n // 3 choix = n - q * 3\n"
+         "  q = n // 3 choix = n - q * 3\n"
          "  if QUETE == 0 then\n"
          "    if choix == 0 then QUETE = 1\n"
          "    else\n"
@@ -156,9 +156,9 @@ std::vector<BenchCase> ScriptBenchCases()
         // Customers walk along a shop's twelve numbered items, buying what
         // they can afford until the stock is sold.
         {"shop_200x12",
-         "int bourse = 5000 ; int achats = 0 ; int stock = 0 ; int prix ; int client ;\n"
+         "int bourse = 5000 ; int achats = 0 ; int stock = 0 ; int prix ; int client ; int item ;\n"
          "for \"client\" to 200 do\n"
-         "  int item = 0 ;\n"
+         "  item = 0 ;\n"
          "  for \"item\" to 12 do\n"
          "    prix = item * 5 + 3 ;\n"
          "    if item > 6 then prix = prix * 2 ; endif\n"
