@@ -55,6 +55,19 @@ ScriptTokenRef CScript::Retype(ScriptTokenRef ref) const
     return ref;
 }
 
+const ScriptNameCache::Entry& CScript::ResolveWord(std::int32_t position) const
+{
+    ScriptNameCache::Entry& entry = names.Checked(static_cast<std::size_t>(position));
+    ScriptTokenRef ref;
+    ref.token = &tokens[position];
+    ref.type = TokWord;
+    const ScriptTokenRef found = Retype(ref);
+    entry.epoch = names.Epoch();
+    entry.type = found.type;
+    entry.variableIndex = found.variableIndex;
+    return entry;
+}
+
 ScriptTokenRef CScript::ReadToken()
 {
     ScriptTokenRef ref = TokenAt(programCounter);

@@ -57,17 +57,8 @@ public:
     // no variable created since.
     const ScriptNameCache::Entry& WordAt(std::int32_t position) const
     {
-        ScriptNameCache::Entry& entry = names.Checked(static_cast<std::size_t>(position));
-        if (entry.epoch != names.Epoch()) {
-            ScriptTokenRef ref;
-            ref.token = &tokens[position];
-            ref.type = TokWord;
-            const ScriptTokenRef found = Retype(ref);
-            entry.epoch = names.Epoch();
-            entry.type = found.type;
-            entry.variableIndex = found.variableIndex;
-        }
-        return entry;
+        const ScriptNameCache::Entry& entry = names.Checked(static_cast<std::size_t>(position));
+        return entry.epoch == names.Epoch() ? entry : ResolveWord(position);
     }
     // ReadToken through TokenAtRemembered.
     ScriptTokenRef ReadTokenRemembered();
@@ -95,6 +86,8 @@ public:
 private:
     static ScriptToken ToCopy(const ScriptTokenRef& ref);
     ScriptTokenRef Retype(ScriptTokenRef ref) const;
+    // Looks the word at `position` up and remembers the answer.
+    const ScriptNameCache::Entry& ResolveWord(std::int32_t position) const;
 
     static const ScriptToken kEndToken;
     std::uint32_t Additions() const
@@ -117,13 +110,8 @@ inline ScriptTokenRef CScript::TokenAtRemembered(std::int32_t index) const
     ref.position = index;
     if (ref.type != TokWord)
         return ref;
-    ScriptNameCache::Entry& entry = names.At(static_cast<std::size_t>(index), tokens.size(), Additions());
-    if (entry.epoch != names.Epoch()) {
-        const ScriptTokenRef found = Retype(ref);
-        entry.epoch = names.Epoch();
-        entry.type = found.type;
-        entry.variableIndex = found.variableIndex;
-    }
+    names.Refresh(tokens.size(), Additions());
+    const ScriptNameCache::Entry& entry = WordAt(index);
     ref.type = entry.type;
     ref.variableIndex = entry.variableIndex;
     return ref;

@@ -154,6 +154,10 @@ private:
     // fusedStatements.
     bool RunPlanned(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result,
                     bool mayFuse);
+    bool PlannedAssign(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result);
+    bool PlannedLoopEnd(CScript& run, ScriptMemo& memo, std::int32_t keyword, StatementResult& result);
+    bool PlannedCondition(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result);
+    bool PlannedFor(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result);
     std::int32_t ScanTarget(const CScript& run, ScriptMemo::Scan scan, std::int32_t start) const;
 
     float EvalNumberOn(CScript& run, Terminators stops);

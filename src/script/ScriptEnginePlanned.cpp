@@ -120,76 +120,101 @@ float CScriptEngine::EvalItemsOfSpan(const CScript& run, std::int32_t begin, std
 bool CScriptEngine::RunPlanned(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result,
                                bool mayFuse)
 {
-    using Plan = ScriptMemo::StatementPlan;
-    const std::int32_t start = token.position;
-    if (start < 0)
+    if (token.position < 0)
         return false;
-    if (token.type == TokIntVar || token.type == TokFloatVar) {
-        const Plan& plan = memo.Statement(run.tokens, start);
-        if (plan.kind != Plan::kAssign)
-            return false;
-        const float value = EvalSpan(run, start + 2, plan.first, plan.firstAlternating);
-        lastTerminator = OpSemicolon;
-        run.programCounter = plan.first + 1;
-        if (token.type == TokIntVar)
-            run.intVariables.entries[token.variableIndex].second = TruncateToInt32(value);
-        else
-            run.floatVariables.entries[token.variableIndex].second = value;
-        result = StatementResult::Continue;
-        return true;
-    }
+    if (token.type == TokIntVar || token.type == TokFloatVar)
+        return PlannedAssign(run, memo, token, result);
     if (token.type != TokKeyword)
         return false;
-    const std::int32_t keyword = token.Id();
-    if (mayFuse && (keyword == KwEndwhile || keyword == KwNext)) {
-        // The loop end goes back to its head, and the head is the next
-        // statement the loop of Execute would run: run it from here.
-        const std::int32_t head =
-            ScanTarget(run, keyword == KwEndwhile ? ScriptMemo::kBackToWhile : ScriptMemo::kBackToFor,
-                       run.programCounter);
-        if (head == ScriptMemo::kNotFound)
-            return false;
-        run.programCounter = head + 1;
-        ++fusedStatements;
-        const ScriptTokenRef headToken = run.TokenAtRemembered(head);
-        if (!RunPlanned(run, memo, headToken, result, false))
-            result = RunStatement(run, headToken);
-        return true;
+    switch (token.Id()) {
+    case KwEndwhile:
+    case KwNext:
+        return mayFuse && PlannedLoopEnd(run, memo, token.Id(), result);
+    case KwIf:
+    case KwWhile:
+        return PlannedCondition(run, memo, token, result);
+    case KwFor:
+        return PlannedFor(run, memo, token, result);
+    default:
+        return false;
     }
-    if (keyword == KwIf || keyword == KwWhile) {
-        const Plan& plan = memo.Statement(run.tokens, start);
-        if (plan.kind != Plan::kCondition)
-            return false;
-        const float left = EvalSpan(run, start + 1, plan.first, plan.firstAlternating);
-        const float right = EvalSpan(run, plan.first + 1, plan.second, plan.secondAlternating);
-        lastTerminator = run.tokens[plan.second].id;
-        run.programCounter = plan.second + 1;
-        bool going = CompareNumbers(left, run.tokens[plan.first].id, right);
-        if (!going)
-            going = keyword == KwIf ? SkipToBranchEnd(run, true) : SkipPastMatching(run, KwWhile, KwEndwhile);
-        result = going ? StatementResult::Continue : StatementResult::EndRun;
-        return true;
-    }
-    if (keyword == KwFor) {
-        const Plan& plan = memo.Statement(run.tokens, start);
-        if (plan.kind != Plan::kFor)
-            return false;
-        const std::int32_t limit = TruncateToInt32(EvalSpan(run, start + 3, plan.first, plan.firstAlternating));
-        std::int32_t increment = 1;
-        if (plan.second != plan.first)
-            increment = TruncateToInt32(EvalSpan(run, plan.first + 1, plan.second, plan.secondAlternating));
-        lastTerminator = KwDo;
-        run.programCounter = plan.second + 1;
-        // The loop variable counts every time the `for` runs, the first included.
-        const int index = run.IntVariableIndexAt(start + 1);
-        const std::int32_t value = WrappingAdd(index < 0 ? 0 : run.intVariables.entries[index].second, increment);
-        if (index < 0)
-            run.intVariables.Append(run.tokens[start + 1].text, value);
-        else
-            run.intVariables.entries[index].second = value;
-        const bool ended = increment == 0 || (increment > 0 && value > limit) || (increment < 0 && value < limit);
-        result = !ended || SkipPastMatching(run, KwFor, KwNext) ? StatementResult::Continue : StatementResult::EndRun;
-        return true;
-    }
-    return false;
+}
+
+bool CScriptEngine::PlannedAssign(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token,
+                                  StatementResult& result)
+{
+    using Plan = ScriptMemo::StatementPlan;
+    const std::int32_t start = token.position;
+    const Plan& plan = memo.Statement(run.tokens, start);
+    if (plan.kind != Plan::kAssign)
+        return false;
+    const float value = EvalSpan(run, start + 2, plan.first, plan.firstAlternating);
+    lastTerminator = OpSemicolon;
+    run.programCounter = plan.first + 1;
+    if (token.type == TokIntVar)
+        run.intVariables.entries[token.variableIndex].second = TruncateToInt32(value);
+    else
+        run.floatVariables.entries[token.variableIndex].second = value;
+    result = StatementResult::Continue;
+    return true;
+}
+
+bool CScriptEngine::PlannedLoopEnd(CScript& run, ScriptMemo& memo, std::int32_t keyword, StatementResult& result)
+{
+    // The loop end goes back to its head, and the head is the next
+    // statement the loop of Execute would run: run it from here.
+    const std::int32_t head = ScanTarget(
+        run, keyword == KwEndwhile ? ScriptMemo::kBackToWhile : ScriptMemo::kBackToFor, run.programCounter);
+    if (head == ScriptMemo::kNotFound)
+        return false;
+    run.programCounter = head + 1;
+    ++fusedStatements;
+    const ScriptTokenRef headToken = run.TokenAtRemembered(head);
+    if (!RunPlanned(run, memo, headToken, result, false))
+        result = RunStatement(run, headToken);
+    return true;
+}
+
+bool CScriptEngine::PlannedCondition(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token,
+                                     StatementResult& result)
+{
+    using Plan = ScriptMemo::StatementPlan;
+    const std::int32_t start = token.position;
+    const Plan& plan = memo.Statement(run.tokens, start);
+    if (plan.kind != Plan::kCondition)
+        return false;
+    const float left = EvalSpan(run, start + 1, plan.first, plan.firstAlternating);
+    const float right = EvalSpan(run, plan.first + 1, plan.second, plan.secondAlternating);
+    lastTerminator = run.tokens[plan.second].id;
+    run.programCounter = plan.second + 1;
+    bool going = CompareNumbers(left, run.tokens[plan.first].id, right);
+    if (!going)
+        going = token.Id() == KwIf ? SkipToBranchEnd(run, true) : SkipPastMatching(run, KwWhile, KwEndwhile);
+    result = going ? StatementResult::Continue : StatementResult::EndRun;
+    return true;
+}
+
+bool CScriptEngine::PlannedFor(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result)
+{
+    using Plan = ScriptMemo::StatementPlan;
+    const std::int32_t start = token.position;
+    const Plan& plan = memo.Statement(run.tokens, start);
+    if (plan.kind != Plan::kFor)
+        return false;
+    const std::int32_t limit = TruncateToInt32(EvalSpan(run, start + 3, plan.first, plan.firstAlternating));
+    std::int32_t increment = 1;
+    if (plan.second != plan.first)
+        increment = TruncateToInt32(EvalSpan(run, plan.first + 1, plan.second, plan.secondAlternating));
+    lastTerminator = KwDo;
+    run.programCounter = plan.second + 1;
+    // The loop variable counts every time the `for` runs, the first included.
+    const int index = run.IntVariableIndexAt(start + 1);
+    const std::int32_t value = WrappingAdd(index < 0 ? 0 : run.intVariables.entries[index].second, increment);
+    if (index < 0)
+        run.intVariables.Append(run.tokens[start + 1].text, value);
+    else
+        run.intVariables.entries[index].second = value;
+    const bool ended = increment == 0 || (increment > 0 && value > limit) || (increment < 0 && value < limit);
+    result = !ended || SkipPastMatching(run, KwFor, KwNext) ? StatementResult::Continue : StatementResult::EndRun;
+    return true;
 }
