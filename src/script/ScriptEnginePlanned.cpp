@@ -101,9 +101,12 @@ float CScriptEngine::EvalAlternating(const CScript& run, std::int32_t begin, std
 
 inline float CScriptEngine::EvalSpan(const CScript& run, std::int32_t begin, std::int32_t end, bool alternating)
 {
-    // Most conditions compare a variable with a literal: one operand each.
+    // Most conditions compare a variable with a literal: one operand each;
+    // most assignments have one operator, which the passes apply alone.
     if (end == begin + 1 && alternating)
         return OperandAt(run, begin);
+    if (end == begin + 3 && alternating)
+        return ApplyOperator(run.memo->Facts(begin + 1).item.code, OperandAt(run, begin), OperandAt(run, begin + 2));
     if (alternating)
         return EvalAlternating(run, begin, end);
     return EvalItemsOfSpan(run, begin, end);
