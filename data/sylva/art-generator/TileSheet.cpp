@@ -983,5 +983,14 @@ Canvas PaintTileSheet() {
     PaintSideWall(At(sheet, 5, 13), true);
     PaintSideWall(At(sheet, 6, 13), false);
     PaintBookshelf(At(sheet, 7, 13));
+
+    // Last cell: the marker that authors paint on the "collision" layer.
+    Tile marker = At(sheet, 15, 15);
+    for (int y = 0; y < kCell; ++y)
+        for (int x = 0; x < kCell; ++x) {
+            bool cross = std::abs(x - y) < 2 || std::abs(x + y - 31) < 2;
+            bool border = x < 2 || y < 2 || x > 29 || y > 29;
+            marker.Set(x, y, cross || border ? Rgba{220, 40, 40, 220} : Rgba{220, 40, 40, 70});
+        }
     return sheet;
 }
