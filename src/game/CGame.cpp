@@ -8,6 +8,9 @@
 #include <iostream>
 
 #include "engine/GlDrawingState.h"
+#include "widgets/Cp1252.h"
+#include "image/Texture.h"
+#include "image/TextureFilter.h"
 #include "platform/Clock.h"
 #include "script/ScriptTables.h"
 
@@ -20,6 +23,9 @@ void CGame::Init()
     if (!FullScreen())
         ShowCursor(true);
     SDL_EnableKeyRepeat(200, 30);
+    // Typed characters are taken from SDL's translation of the keys, which
+    // knows the keyboard layout, Shift and the keypad.
+    SDL_EnableUNICODE(1);
 
     ApplyGlDrawingState();
 
@@ -57,25 +63,22 @@ void CGame::SetUpWidgets()
     }
     choiceBox.portrait.SetRect(10, 310, 48, 48);
     choiceBox.portrait.backColor = portraitFrame;
+    SetUpMenu();
 }
 
-void CGame::LoadWorld(const std::string&)
+void CGame::LoadWorld(const std::string& path)
 {
-    // Nothing is drawn until the world's start script brings in a map. The
-    // world file itself is not read yet: the game starts empty and black.
+    // Nothing is drawn until the world's start script brings in a map.
     modes.Clear();
     modes.Push(1, 0);
-}
-
-void CGame::RunWorldCommands()
-{
-    commandsDrained = false;
-    if (!commandsMayRun)
-        return;
-    // Nothing carries out world commands yet: queued ones wait, and the
-    // script that asked for them waits in `bloque` until they are done.
-    if (scriptEngine.CommandQueue().empty())
-        commandsDrained = true;
+    // A damaged world keeps what it read whole but starts nothing.
+    world.ReadWorld(path);
+    // A picture that cannot be read leaves its texture name empty.
+    for (const CWorld::TextureEntry& texture : world.textures)
+        LoadTextureInto(scratchImage, "tga\\" + texture.file, texture.name, TextureNearest);
+    for (const CWorld::ScriptEntry& script : world.scripts)
+        scriptEngine.LoadScriptFile("tsl\\" + script.file);
+    scriptEngine.RunScript(world.startScript, -1, -1, -1);
 }
 
 void CGame::Update(float)
@@ -84,6 +87,7 @@ void CGame::Update(float)
     RunWorldCommands();
     if (commandsDrained)
         scriptEngine.Resume();
+    HandleInput();
     AdvanceTopWidget();
     if (modes.TopType() == 3 && !fade.active) {
         modes.Pop();
@@ -97,15 +101,23 @@ void CGame::AdvanceTopWidget()
     CMenuBase* widget = WidgetForMode(modes.TopType());
     if (!widget)
         return;
+    const std::uint16_t type = modes.TopType();
     std::uint16_t& state = modes.TopState();
     if (state == ModeOpening) {
         widget->StepOpen();
-        if (widget->state == WidgetState::Open)
+        if (widget->state == WidgetState::Open) {
             state = ModeActive;
+            // The statistics screen always brings its conversion choice.
+            if (type == 12)
+                modes.Push(13, ModeOpening);
+        }
     } else if (state == ModeClosing) {
         widget->StepClose();
         if (widget->state == WidgetState::Closed) {
             modes.Pop();
+            // Leaving the main menu brings the map back from black.
+            if (type == 10)
+                FadeIn(6);
             commandsMayRun = true;
         }
     }
@@ -138,6 +150,7 @@ void CGame::Draw()
     dialogBox.Draw();
     choiceBox.Draw();
     inputBox.Draw();
+    DrawMenu();
 }
 
 void CGame::OnKeyDown(SDL_keysym key)
@@ -149,9 +162,13 @@ void CGame::OnKeyDown(SDL_keysym key)
     if (key.sym == SDLK_SPACE)
         std::cout << "Click en (" << MouseX() << ", " << MouseY() << ")" << std::endl;
     // Typed characters go to an open input box, which keeps those its
-    // input type accepts.
-    if (modes.TopType() == 8 && modes.TopState() == ModeActive && key.sym > 30)
-        inputBox.AddChar(static_cast<char>(key.sym & 0xFF));
+    // input type accepts. Keys that type nothing (Shift, Ctrl, arrows) and
+    // characters the glyph sheet lacks add nothing.
+    if (modes.TopType() == 8 && modes.TopState() == ModeActive) {
+        const int typed = UnicodeToCp1252(key.unicode);
+        if (typed >= 32 && typed != 0x7F)
+            inputBox.AddChar(static_cast<char>(typed));
+    }
 }
 
 void CGame::FadeIn(int speed)
@@ -173,6 +190,6 @@ CMenuBase* CGame::WidgetForMode(std::uint16_t type)
     case 6: return &dialogBox;
     case 7: return &choiceBox;
     case 8: return &inputBox;
-    default: return nullptr;
+    default: return MenuWidgetForMode(type);
     }
 }

@@ -5,6 +5,7 @@
 
 #include "engine/Tessel_Engine.h"
 #include "game/CFade.h"
+#include "game/CWorld.h"
 #include "game/ModeStack.h"
 #include "image/TgaImage.h"
 #include "script/CScriptEngine.h"
@@ -13,8 +14,11 @@
 #include "widgets/CInputBox.h"
 #include "widgets/CTextBox.h"
 #include "world/CMap.h"
+#include "world/TilePos.h"
 
 class CMenuBase;
+class CommandArguments;
+struct CPerso;
 
 // The one game: it owns every piece of game state and drives it frame by
 // frame. Its mode stack decides what is drawn, where the keys go and when
@@ -35,8 +39,24 @@ public:
     void FadeIn(int speed);
     void FadeOut(int speed);
     CMenuBase* WidgetForMode(std::uint16_t type);
+    // Starts the world file's game: its pictures, its scripts, its start
+    // script. A missing or damaged world leaves the screen black in mode 1.
     void LoadWorld(const std::string& path);
+    // Carries out the script's queued world commands in order until one of
+    // them waits for the player or a fade.
     void RunWorldCommands();
+    // The keyboard, once a frame: walking and acting on the map, turning
+    // pages and confirming in the script's boxes, the menu's keys.
+    void HandleInput();
+
+    // The in-game menu: its widgets' set-up, the widget of each menu mode,
+    // and the menu's part of the keyboard handler.
+    void SetUpMenu();
+    CMenuBase* MenuWidgetForMode(std::uint16_t type);
+    void MenuCursorKeys();
+    void ConfirmMenu();
+    void BackOutOfMenu();
+    void DrawMenu();
 
     // Shortest time between the starts of two frames. Tests set it to 0.
     void SetFramePeriod(std::uint32_t ms) { framePeriodMs = ms; }
@@ -44,6 +64,7 @@ public:
     // Pictures of the world are read and uploaded through this one record.
     TgaImage scratchImage;
     ModeStack modes;
+    CWorld world;
     CMap map;
     CScriptEngine scriptEngine;
     CFade fade;
@@ -62,11 +83,34 @@ public:
     std::int32_t menuPool = 0;
     // MillisecondsSinceStart() when the previous frame's pacing ended.
     std::uint32_t lastTick = 0;
+    // Where and how the active hero stood when a step-on script last fired;
+    // kept across maps.
+    TilePos lastStepTile;
+    std::uint16_t lastStepFacing = 0;
 
 private:
     void SetUpWidgets();
     void AdvanceTopWidget();
     void PaceFrame();
+
+    // A held key is handled once: its entry in the key table is cleared, and
+    // only the next key-down (a repeat) sets it again.
+    bool ConsumeKey(SDLKey sym);
+    void WalkOnMap(CHero& hero);
+    // True when the action started a character's script.
+    bool ActOnMap(const CHero& hero);
+    void ConfirmTopMode();
+
+    // One world command; false when it waits for the player or a fade.
+    bool RunWorldCommand(const ScriptCommand& command);
+    void Lire(CommandArguments& arguments);
+    void Dire(CommandArguments& arguments);
+    void Choix(CommandArguments& arguments);
+    void Input(CommandArguments& arguments);
+    void SetHeros(CommandArguments& arguments);
+    void LoadMapCommand(CommandArguments& arguments);
+    // A hero for any kind but 2, an NPC for 2; null when there is none.
+    CPerso* Character(std::int32_t kind, std::int32_t identifier) const;
 
     std::uint32_t framePeriodMs = kDefaultFramePeriodMs;
 };

@@ -16,7 +16,7 @@ std::FILE* OpenDataFile(const std::string& dataPath, const char* mode)
     return std::fopen(HostPath(dataPath).c_str(), mode);
 }
 
-bool ReadDataFile(const std::string& dataPath, std::vector<std::uint8_t>& bytes)
+bool ReadDataFile(const std::string& dataPath, std::vector<std::uint8_t>& bytes, std::size_t maxBytes)
 {
     bytes.clear();
     std::FILE* file = OpenDataFile(dataPath, "rb");
@@ -30,6 +30,10 @@ bool ReadDataFile(const std::string& dataPath, std::vector<std::uint8_t>& bytes)
     for (;;) {
         std::size_t got = std::fread(chunk, 1, sizeof chunk, file);
         bytes.insert(bytes.end(), chunk, chunk + got);
+        if (bytes.size() > maxBytes) {
+            ok = false;
+            break;
+        }
         if (got < sizeof chunk) {
             ok = !std::ferror(file);
             break;

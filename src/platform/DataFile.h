@@ -17,8 +17,10 @@ std::string HostPath(const std::string& dataPath);
 std::FILE* OpenDataFile(const std::string& dataPath, const char* mode);
 
 // Reads a whole file into `bytes` in one go. Returns false (and leaves
-// `bytes` empty) when the file cannot be opened or read.
-bool ReadDataFile(const std::string& dataPath, std::vector<std::uint8_t>& bytes);
+// `bytes` empty) when the file cannot be opened or read, or holds more than
+// `maxBytes` (which is found without reading past that many).
+bool ReadDataFile(const std::string& dataPath, std::vector<std::uint8_t>& bytes,
+                  std::size_t maxBytes = SIZE_MAX);
 
 // Writes `size` bytes to a file, replacing it. Returns false on failure.
 bool WriteDataFile(const std::string& dataPath, const void* data, std::size_t size);

@@ -19,7 +19,10 @@ CDialogBox::CDialogBox()
 void CDialogBox::ShowInstantly()
 {
     CTextBox::ShowInstantly();
-    portrait.ShowInstantly();
+    // A hidden portrait stays closed: shown now, it would stand open at full
+    // size the next time a speaker's box starts to grow.
+    if (portrait.visible)
+        portrait.ShowInstantly();
 }
 
 void CDialogBox::Draw()

@@ -22,6 +22,8 @@ public:
     // Views the next `count` bytes and moves past them; null (and no move)
     // when fewer remain.
     const std::uint8_t* Take(std::size_t count);
+    // Steps back over bytes already read (at most to the start).
+    void Unread(std::size_t count) { position -= count < position ? count : position; }
 
 private:
     const std::uint8_t* data;

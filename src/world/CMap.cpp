@@ -17,6 +17,9 @@ std::string CMap::MapFilePath(const std::string& name)
 bool CMap::LoadMap(const std::string& mapName, std::string* whyRefused)
 {
     UnloadMap();
+    // A refused file must not leave the previous map's start script behind:
+    // the LoadMap command would start it over the empty map.
+    startScript = 0;
 
     MapFile file;
     MapFileResult result = ReadMapFile(MapFilePath(mapName), file);

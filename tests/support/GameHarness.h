@@ -40,7 +40,11 @@ public:
 
     void Press(SDLKey sym);
     void Release(SDLKey sym);
+    // Pressed and released before the next frame: OnKeyDown sees it, the
+    // key table does not.
     void Tap(SDLKey sym) { Press(sym); Release(sym); }
+    // Held through one frame, then released: the keyboard handler sees it.
+    void Hit(SDLKey sym) { Press(sym); RunFrames(1); Release(sym); }
     void MoveMouse(int x, int y);
     void ClickMouse(int x, int y);
     void CloseWindow();

@@ -15,12 +15,19 @@ namespace InjectedEvents {
 
 void KeyDown(SDLKey sym)
 {
+    SDL_keysym key{};
+    key.sym = sym;
+    key.unicode = static_cast<Uint16>(sym < 128 ? sym : 0);
+    KeyDown(key);
+}
+
+void KeyDown(const SDL_keysym& key)
+{
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
     event.key.type = SDL_KEYDOWN;
     event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = sym;
-    event.key.keysym.unicode = static_cast<Uint16>(sym < 128 ? sym : 0);
+    event.key.keysym = key;
     Push(event);
 }
 

@@ -6,6 +6,8 @@
 // engine's next PollEvents sees them in order.
 namespace InjectedEvents {
 void KeyDown(SDLKey sym);
+// A key-down that types `key.unicode`.
+void KeyDown(const SDL_keysym& key);
 void KeyUp(SDLKey sym);
 void MouseMotion(int x, int y);
 void MouseButton(int x, int y);

@@ -1,0 +1,153 @@
+// The keyboard, read once a frame from the key-state table and routed by the
+// top of the mode stack.
+
+#include "game/CGame.h"
+#include "script/ScriptConversions.h"
+
+namespace {
+
+// A character's collision box: 24 x 16 pixels at the bottom of its sprite.
+const int kBoxWidth = 24;
+const int kBoxHeight = 16;
+
+bool IsMenuListMode(std::uint16_t type)
+{
+    return type == 10 || type == 11 || type == 13 || type == 14;
+}
+
+} // namespace
+
+bool CGame::ConsumeKey(SDLKey sym)
+{
+    if (!KeyHeld(sym))
+        return false;
+    KeyStates()[sym] = 0;
+    return true;
+}
+
+void CGame::HandleInput()
+{
+    // Without an active hero the map keys do nothing, and the lookup says so
+    // once a frame rather than once per key.
+    CHero* hero = map.FindHero(activeHero);
+    const std::uint16_t type = modes.TopType();
+
+    if (type == 2) {
+        if (hero)
+            WalkOnMap(*hero);
+        if (ConsumeKey(SDLK_RETURN)) {
+            modes.Push(10, ModeOpening);
+            FadeOut(6);
+            return;
+        }
+    } else if (type == 7) {
+        if (ConsumeKey(SDLK_UP))
+            choiceBox.CursorUp();
+        if (ConsumeKey(SDLK_DOWN))
+            choiceBox.CursorDown();
+    } else if (IsMenuListMode(type)) {
+        MenuCursorKeys();
+    } else if (type == 8 && modes.TopState() == ModeActive) {
+        if (ConsumeKey(SDLK_RETURN)) {
+            const std::string text = inputBox.GetInputText();
+            if (inputBox.inputType == CInputBox::Integer)
+                scriptEngine.SetInt(inputVariable, StrToInt(text));
+            else if (inputBox.inputType == CInputBox::RealNumber)
+                scriptEngine.SetFloat(inputVariable, StrToFloat(text));
+            else
+                scriptEngine.SetString(inputVariable, text);
+            inputBox.ResetInput();
+            modes.TopState() = ModeClosing;
+        }
+        if (ConsumeKey(SDLK_BACKSPACE))
+            inputBox.DeleteLastChar();
+    }
+
+    if (ConsumeKey(SDLK_q)) {
+        if (modes.TopType() == 2 && hero && ActOnMap(*hero))
+            return;
+        if (modes.TopState() == ModeActive) {
+            ConfirmTopMode();
+        } else if (modes.TopState() == ModeOpening) {
+            if (CMenuBase* widget = WidgetForMode(modes.TopType()))
+                widget->ShowInstantly();
+        }
+    }
+    if (ConsumeKey(SDLK_w))
+        BackOutOfMenu();
+}
+
+void CGame::WalkOnMap(CHero& hero)
+{
+    // Arrows are not consumed: a held arrow keeps walking, and two arrows
+    // walk diagonally.
+    const struct {
+        SDLKey key;
+        int direction;
+    } arrows[] = {{SDLK_LEFT, 0}, {SDLK_RIGHT, 2}, {SDLK_UP, 3}, {SDLK_DOWN, 1}};
+    for (const auto& arrow : arrows)
+        if (KeyHeld(arrow.key))
+            map.MoveCharacter(1, activeHero, arrow.direction, 3);
+    map.CenterOnCharacter(1, activeHero);
+
+    // A tile's step-on script fires when the hero arrives on it and each
+    // time it turns there, not while it stands still.
+    const TilePos tile = map.StandingTile(1, activeHero);
+    if (tile.valid && (tile != lastStepTile || hero.facing != lastStepFacing)) {
+        lastStepTile = tile;
+        lastStepFacing = hero.facing;
+        scriptEngine.RunScript(map.EventAt(tile.x, tile.y).stepOnScript, tile.x, tile.y, -1);
+    }
+}
+
+bool CGame::ActOnMap(const CHero& hero)
+{
+    // The point the hero acts on: in its collision box, moved one box width
+    // or height in the direction it faces.
+    std::int32_t px = 32 * hero.tileX + hero.offsetX + 16;
+    std::int32_t py = 32 * hero.tileY + hero.offsetY + 24;
+    switch (hero.facing) {
+    case 0: px -= kBoxWidth; break;
+    case 1: py += kBoxHeight; break;
+    case 2: px += kBoxWidth; break;
+    case 3: py -= kBoxHeight; break;
+    default: break;
+    }
+    auto hits = [px, py](const CPerso& character) {
+        const std::int32_t left = 32 * character.tileX + character.offsetX + 4;
+        const std::int32_t top = 32 * character.tileY + character.offsetY + 16;
+        return left <= px && px <= left + kBoxWidth && top <= py && py <= top + kBoxHeight;
+    };
+    // Characters first (NPCs, then the other heroes), then the tile faced.
+    const CPerso* target = nullptr;
+    for (const auto& npc : map.Npcs())
+        if (!target && hits(*npc))
+            target = npc.get();
+    for (const auto& other : map.Heroes())
+        if (!target && other->identifier != hero.identifier && hits(*other))
+            target = other.get();
+    if (target) {
+        scriptEngine.RunScript(target->actionScript, hero.tileX, hero.tileY, target->identifier);
+        return true;
+    }
+    const TilePos tile = map.FacingTile(1, activeHero);
+    if (tile.valid)
+        scriptEngine.RunScript(map.EventAt(tile.x, tile.y).actionScript, tile.x, tile.y, -1);
+    return false;
+}
+
+void CGame::ConfirmTopMode()
+{
+    const std::uint16_t type = modes.TopType();
+    if (type == 5 || type == 6) {
+        CTextBox& box = type == 5 ? static_cast<CTextBox&>(messageBox) : dialogBox;
+        box.NextPage();
+        // The next page types out: the mode opens again until it has.
+        modes.TopState() = box.HasNoPage() ? ModeClosing : ModeOpening;
+    } else if (type == 7) {
+        scriptEngine.SetInt(choiceVariable, choiceBox.GetResult());
+        modes.TopState() = ModeClosing;
+    } else if (IsMenuListMode(type)) {
+        ConfirmMenu();
+    }
+}

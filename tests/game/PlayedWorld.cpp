@@ -1,0 +1,62 @@
+#include "game/PlayedWorld.h"
+
+#include <gtest/gtest.h>
+
+const std::uint8_t PlayedWorld::kGrass[3] = {40, 160, 60};
+const std::uint8_t PlayedWorld::kHero[3] = {200, 40, 40};
+
+PlayedWorld::PlayedWorld(const std::vector<WorldFolder::Script>& extraScripts)
+{
+    std::vector<WorldFolder::Script> scripts = {
+        {1, "CreateHeros 1 , \"Aline\" , 10 ; SetHerosActif 1 ; SetHeros 1 , DROITE , 5 , 5 , 0 , 0 ;"
+            " LoadMap \"m\" ; FadeIn ;"},
+        {20, "Console \"npc\" IDMOI \",\" TILEX \",\" TILEY \"\\n\" ;"},
+        {30, "Console \"step\" TILEX \",\" TILEY \"\\n\" ;"},
+        {40, "Console \"tile\" IDMOI \",\" TILEX \",\" TILEY \"\\n\" ;"},
+    };
+    scripts.insert(scripts.end(), extraScripts.begin(), extraScripts.end());
+    folder.World(scripts, 1, {{10, "hero.tga"}});
+    folder.SolidPicture("hero.tga", kHero[0], kHero[1], kHero[2]);
+    folder.SolidPicture("grass.tga", kGrass[0], kGrass[1], kGrass[2]);
+
+    MapFileBuilder m(20, 15, 1);
+    m.Texture(3, "grass.tga");
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 20; ++x)
+            m.Tile(0, x, y, 3, 0);
+    m.AddNpc({7, 0, 6, 5, 20, 0, "Bran"});
+    m.Event(4, 5, 0, 30).Event(5, 6, 40, 0).Block(4, 4);
+    folder.Map("m", m);
+    folder.Map("n", MapFileBuilder(10, 10, 1));
+
+    harness = std::make_unique<GameHarness>(folder.Path());
+    harness->Start();
+    game().scriptEngine.SetOutput(console);
+}
+
+int PlayedWorld::UntilActive(int limit)
+{
+    for (int frames = 1; frames <= limit; ++frames) {
+        harness->RunFrames(1);
+        if (game().modes.TopState() == ModeActive)
+            return frames;
+    }
+    return -1;
+}
+
+int PlayedWorld::UntilExploring(int limit)
+{
+    for (int frames = 1; frames <= limit; ++frames) {
+        harness->RunFrames(1);
+        if (game().modes.Size() == 1 && game().modes.TopType() == 2 && !game().fade.active)
+            return frames;
+    }
+    return -1;
+}
+
+std::string PlayedWorld::Printed()
+{
+    std::string text = console.str();
+    console.str("");
+    return text;
+}

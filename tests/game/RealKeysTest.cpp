@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "game/PlayedWorld.h"
+
+namespace {
+
+// An X server of this test's own, so that the keys the X server sends reach
+// this test's window and no other test's that runs at the same time.
+class PrivateDisplay {
+public:
+    PrivateDisplay()
+    {
+        const std::string name = ":" + std::to_string(300 + getpid() % 500);
+        std::system(("timeout 300 Xvfb " + name + " -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 & echo $! >" +
+                     PidFile()).c_str());
+        // Stopped at exit, after the game's own SDL shut-down (which was
+        // registered later, so it runs first).
+        std::atexit([] { std::system(("kill $(cat " + PidFile() + ") 2>/dev/null; rm -f " + PidFile()).c_str()); });
+        for (int i = 0; i < 100 && !ready; ++i) {
+            usleep(50000);
+            ready = std::system(("DISPLAY=" + name + " xdotool getmouselocation >/dev/null 2>&1").c_str()) == 0;
+        }
+        setenv("DISPLAY", name.c_str(), 1);
+    }
+    bool ready = false;
+
+private:
+    static std::string PidFile() { return "/tmp/tessel-real-keys-" + std::to_string(getpid()); }
+};
+
+// Plays real-time frames while xdotool sends `keys` (xdotool's own command
+// words) through the X server.
+void PlayWhileTyping(PlayedWorld& world, const std::string& keys, int frames)
+{
+    std::system(("(sleep 0.2; xdotool " + keys + ") >/dev/null 2>&1 &").c_str());
+    world.run().RunFrames(frames);
+}
+
+int Count(const std::string& text, const std::string& word)
+{
+    int count = 0;
+    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+TEST(RealKeys, HeldAndTappedKeysFromTheXServer)
+{
+    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
+        GTEST_SKIP() << "xdotool or Xvfb is not installed";
+    PrivateDisplay display;
+    ASSERT_TRUE(display.ready);
+    PlayedWorld world;
+    ASSERT_GT(world.UntilExploring(), 0);
+    world.game().SetFramePeriod(30);
+    world.Printed();
+    // The pointer over the window gives it the keyboard (no window manager).
+    std::system("xdotool mousemove 100 100");
+
+    // A player's tap lasts a few frames (a tap shorter than one frame is
+    // not seen by the keyboard handler at all).
+    PlayWhileTyping(world, "keydown q sleep 0.06 keyup q", 20);
+    EXPECT_EQ(world.Printed(), "npc7,5,5\n") << "a tapped action key acts once";
+    PlayWhileTyping(world, "keydown q sleep 0.12 keyup q", 20);
+    EXPECT_EQ(world.Printed(), "npc7,5,5\n") << "held shorter than the repeat delay: once";
+    PlayWhileTyping(world, "keydown q sleep 0.6 keyup q", 40);
+    EXPECT_GE(Count(world.Printed(), "npc7"), 5) << "held on: again with each repeat";
+
+    PlayWhileTyping(world, "keydown Left sleep 0.5 keyup Left", 40);
+    EXPECT_LE(world.hero().tileX, 3) << "a held arrow keeps walking";
+    EXPECT_GE(world.hero().tileX, 1);
+}
