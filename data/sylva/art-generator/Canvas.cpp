@@ -111,12 +111,12 @@ void Canvas::Paste(const Canvas& source, int x, int y) {
 
 void Canvas::Outline(int x, int y, int w, int h, Rgba outline) {
     auto opaque = [&](int i, int j) {
-        return i >= x && j >= y && i < x + w && j < y + h && Get(i, j).a > 0;
+        return i >= x && j >= y && i < x + w && j < y + h && Get(i, j).a >= 128;
     };
     std::vector<std::pair<int, int>> marks;
     for (int j = y; j < y + h; ++j) {
         for (int i = x; i < x + w; ++i) {
-            if (Get(i, j).a == 0 && (opaque(i - 1, j) || opaque(i + 1, j) || opaque(i, j - 1) || opaque(i, j + 1))) {
+            if (Get(i, j).a < 128 && (opaque(i - 1, j) || opaque(i + 1, j) || opaque(i, j - 1) || opaque(i, j + 1))) {
                 marks.emplace_back(i, j);
             }
         }

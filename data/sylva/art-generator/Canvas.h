@@ -31,8 +31,9 @@ public:
     void Line(int x0, int y0, int x1, int y1, Rgba c);
     // Copies `source` into this picture at (x, y), drawing only its opaque pixels.
     void Paste(const Canvas& source, int x, int y);
-    // Puts `outline` on every transparent pixel that touches an opaque one
-    // left, right, above or below, within the rectangle.
+    // Puts `outline` on every transparent or see-through pixel (a soft
+    // shadow) that touches an opaque one left, right, above or below, within
+    // the rectangle.
     void Outline(int x, int y, int w, int h, Rgba outline);
     bool SavePng(const std::string& path) const;
 

@@ -137,23 +137,26 @@ Rgba LeafColour(int x, int y, int salt, Rgba dark, Rgba base, Rgba light, Rgba t
             }
         }
     }
-    float lit = -(bx + by) / 8.0f;  // upper left of the clump is lit
-    if (lit > 0.55f) return tip;
-    if (lit > 0.05f) return light;
-    if (lit > -0.6f) return base;
-    return dark;
+    // A round clump lit from the upper left, with a dark gap at its rim.
+    float distance = std::sqrt(best);
+    float toLight = -(bx + by) / (distance + 0.001f);
+    if (distance > 4.6f) return dark;
+    if (distance > 3.6f) return toLight > 0.3f ? base : dark;
+    if (toLight > 0.5f && distance > 1.2f) return distance < 3.0f ? tip : light;
+    if (toLight > -0.2f) return light;
+    return base;
 }
 
 void PaintCanopyTerrain(const Tile& t, int bits) {
     for (int y = 0; y < kCell; ++y) {
         for (int x = 0; x < kCell; ++x) {
-            float bump = 0.06f * std::sin(2 * kPi * x * 3 / kCell) * std::sin(2 * kPi * y * 3 / kCell);
+            float bump = 0.035f * std::sin(2 * kPi * x * 3 / kCell) * std::sin(2 * kPi * y * 3 / kCell);
             float v = CornerBlend(bits, x, y) + bump;
             if (v >= 0.5f) {
                 Rgba c = LeafColour(x, y, 3, leafDark, leaf, leafLight, leafTip);
                 t.Set(x, y, v < 0.54f ? leafDark : c);
-            } else if (v > 0.46f) {
-                t.Set(x, y, outline);
+            } else if (v > 0.47f) {
+                t.Set(x, y, Shade(leafDark, 0.7f));
             }
         }
     }
@@ -246,10 +249,10 @@ void PaintBigTree(Canvas& sheet, int column, int row) {
 
 // ---- small objects ------------------------------------------------------
 
+// Objects have a transparent background: maps put them on layer 1 over
+// whatever ground lies there.
 template <typename Paint>
-void PaintObject(Canvas& sheet, int column, int row, bool onGrass, Paint paint) {
-    Tile t = At(sheet, column, row);
-    if (onGrass) PaintGrass(t, column * 7 + row, 4);
+void PaintObject(Canvas& sheet, int column, int row, Paint paint) {
     Canvas object(32, 32);
     paint(object);
     object.Outline(0, 0, 32, 32, outline);
@@ -363,10 +366,15 @@ void PaintReeds(const Tile& t) {
     }
 }
 
+bool InPetal(int x, int y, float cx, float cy) {
+    float dx = x + 0.5f - cx, dy = y + 0.5f - cy;
+    return dx * dx + dy * dy <= 6.5f;
+}
+
 void PaintMoonflower(const Tile& t) {
     PaintGrass(t, 93, 6);
     for (int r = 11; r > 0; --r) {
-        Rgba glow{200, 230, 255, std::uint8_t(10 + (11 - r) * 7)};
+        Rgba glow{210, 236, 255, std::uint8_t(14 + (11 - r) * 9)};
         for (int y = 0; y < kCell; ++y)
             for (int x = 0; x < kCell; ++x)
                 if ((x - 16) * (x - 16) + (y - 15) * (y - 15) <= r * r) t.Blend(x, y, glow);
@@ -376,11 +384,19 @@ void PaintMoonflower(const Tile& t) {
     t.Set(13, 21, leafLight);
     t.Set(18, 24, leaf);
     t.Set(19, 23, leafLight);
-    Rgba petal = Hex(0xe8f4ff), petalShade = Hex(0xa8c4ec);
-    for (auto [dx, dy] : {std::pair{0, -4}, {-4, 0}, {4, 0}, {-3, -3}, {3, -3}, {0, 3}, {-3, 3}, {3, 3}})
-        for (int k = 0; k < 2; ++k) t.Set(16 + dx * (k + 1) / 2, 14 + dy * (k + 1) / 2, dy > 0 ? petalShade : petal);
-    t.Set(16, 14, yellow);
-    t.Set(16, 13, Hex(0xfff6c0));
+    // Five pale petals round a golden heart.
+    Rgba petal = Hex(0xeef6ff), petalShade = Hex(0xa8c4ec);
+    Canvas flower(32, 32);
+    for (int k = 0; k < 5; ++k) {
+        float a = -kPi / 2 + k * 2 * kPi / 5;
+        FillShaded(flower, 0, 0, 32, 32, [&](int x, int y) {
+            return InPetal(x, y, 16 + std::cos(a) * 3.5f, 14 + std::sin(a) * 3.5f);
+        }, ShadedShape{petal, petalShade, Hex(0xffffff)});
+    }
+    flower.Outline(0, 0, 32, 32, Hex(0x5a6aa0));
+    flower.Set(16, 14, yellow);
+    flower.Set(15, 14, Hex(0xfff6c0));
+    t.sheet.Paste(flower, t.x0, t.y0);
 }
 
 void PaintCampfire(Canvas& c) {
@@ -903,12 +919,12 @@ Canvas PaintTileSheet() {
     }
     PaintTallGrass(At(sheet, 7, 0));
     PaintFlowerBed(At(sheet, 8, 0));
-    PaintObject(sheet, 9, 0, true, PaintRock);
-    PaintObject(sheet, 10, 0, true, PaintStump);
-    PaintObject(sheet, 11, 0, true, PaintBush);
-    PaintObject(sheet, 12, 0, false, PaintFenceRail);
-    PaintObject(sheet, 13, 0, false, PaintFencePost);
-    PaintObject(sheet, 14, 0, true, PaintSignpost);
+    PaintObject(sheet, 9, 0, PaintRock);
+    PaintObject(sheet, 10, 0, PaintStump);
+    PaintObject(sheet, 11, 0, PaintBush);
+    PaintObject(sheet, 12, 0, PaintFenceRail);
+    PaintObject(sheet, 13, 0, PaintFencePost);
+    PaintObject(sheet, 14, 0, PaintSignpost);
     Tile mushrooms = At(sheet, 15, 0);
     PaintGrass(mushrooms, 8, 6);
     PaintMushrooms(mushrooms);
@@ -927,13 +943,13 @@ Canvas PaintTileSheet() {
     PaintBridge(At(sheet, 4, 3), false);
     PaintReeds(At(sheet, 5, 3));
     PaintMoonflower(At(sheet, 6, 3));
-    PaintObject(sheet, 7, 3, true, PaintCampfire);
-    PaintObject(sheet, 8, 3, true, PaintLog);
-    PaintObject(sheet, 9, 3, true, PaintBarrel);
-    PaintObject(sheet, 10, 3, true, PaintCrate);
-    PaintObject(sheet, 11, 3, true, PaintHaystack);
+    PaintObject(sheet, 7, 3, PaintCampfire);
+    PaintObject(sheet, 8, 3, PaintLog);
+    PaintObject(sheet, 9, 3, PaintBarrel);
+    PaintObject(sheet, 10, 3, PaintCrate);
+    PaintObject(sheet, 11, 3, PaintHaystack);
     PaintDoorstep(At(sheet, 12, 3));
-    PaintObject(sheet, 13, 3, true, PaintLanternPost);
+    PaintObject(sheet, 13, 3, PaintLanternPost);
     PaintSparkleWater(At(sheet, 14, 3));
     PaintPath(At(sheet, 15, 3), 15);
     Tile pathStones = At(sheet, 15, 3);
