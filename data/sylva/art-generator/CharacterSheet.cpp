@@ -46,9 +46,10 @@ void PaintLegs(Canvas& c, const Frame& f) {
         c.FillRect(x0, bottom - 1, width, 2, L.shoes);
     };
     if (!f.Side()) {
-        int leftBottom = f.footY - (f.step == 2 ? 1 : 0), rightBottom = f.footY - (f.step == 0 ? 1 : 0);
-        leg(8, 3, leftBottom, L.trousers);
-        leg(13, 3, rightBottom, L.trousers);
+        // A stride lifts one foot two pixels; the lifted leg is in shade.
+        int leftBottom = f.footY - (f.step == 2 ? 2 : 0), rightBottom = f.footY - (f.step == 0 ? 2 : 0);
+        leg(8, 3, leftBottom, f.step == 2 ? Shade(L.trousers, 0.85f) : L.trousers);
+        leg(13, 3, rightBottom, f.step == 0 ? Shade(L.trousers, 0.85f) : L.trousers);
     } else if (f.step == 1) {
         leg(10, 4, f.footY, L.trousers);
     } else {
