@@ -3,6 +3,7 @@
 #   install-deps.sh game   - what building and running the game needs
 #   install-deps.sh test   - that, plus the test suite's needs
 #   install-deps.sh bench  - that, plus the benchmarks' needs
+#   install-deps.sh fuzz   - the game's needs, plus clang and its fuzzer
 set -e
 # The game, and the packing tool that builds the demo world's folder.
 game="build-essential cmake pkg-config libsdl1.2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
@@ -10,11 +11,13 @@ game="build-essential cmake pkg-config libsdl1.2-dev libgl1-mesa-dev libglu1-mes
 # Tiled converts and renders maps for the tests; xdotool types real X keys.
 test="$game googletest libgtest-dev xvfb xauth imagemagick tiled xdotool"
 bench="$test libbenchmark-dev libstb-dev lua5.4 liblua5.4-dev"
+fuzz="$game clang libclang-rt-14-dev"
 case "${1:-game}" in
   game) wanted=$game ;;
   test) wanted=$test ;;
   bench) wanted=$bench ;;
-  *) echo "usage: $0 [game|test|bench]" >&2; exit 2 ;;
+  fuzz) wanted=$fuzz ;;
+  *) echo "usage: $0 [game|test|bench|fuzz]" >&2; exit 2 ;;
 esac
 missing=""
 for package in $wanted; do

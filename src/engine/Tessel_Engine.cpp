@@ -37,6 +37,8 @@ bool Tessel_Engine::SetVideoMode(VideoSettings& s, int width, int height, int bp
 {
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::printf("Couldn't Loadialize SDL: %s\n", SDL_GetError());
+        // With the output piped this is the only word on why no window came.
+        std::fflush(stdout);
         return false;
     }
     std::atexit(SDL_Quit);
@@ -58,6 +60,7 @@ bool Tessel_Engine::SetVideoMode(VideoSettings& s, int width, int height, int bp
     }
     if (!surface) {
         std::printf("\n SDL_SetVideoMode(): %s \n", SDL_GetError());
+        std::fflush(stdout);
         return false;
     }
 

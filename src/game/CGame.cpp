@@ -32,7 +32,8 @@ void CGame::Init()
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     InitScriptTables();
 
-    lastTick = MillisecondsSinceStart();
+    lastTickMicros = MicrosecondsSinceStart();
+    lastTick = static_cast<std::uint32_t>(lastTickMicros / 1000);
     activeHero = 0;
     commandsDrained = true;
     commandsMayRun = true;
@@ -126,11 +127,14 @@ void CGame::AdvanceTopWidget()
 void CGame::PaceFrame()
 {
     // Sleep rather than spin: the frame ends once at least one period has
-    // passed since the previous frame's pacing ended.
-    std::uint32_t elapsed = MillisecondsSinceStart() - lastTick;
-    if (elapsed < framePeriodMs)
-        SleepMilliseconds(framePeriodMs - elapsed);
-    lastTick = MillisecondsSinceStart();
+    // passed since the previous frame's pacing ended. Counted in
+    // microseconds, so that rounding never makes a frame short.
+    const std::uint64_t period = std::uint64_t(framePeriodMs) * 1000;
+    const std::uint64_t elapsed = MicrosecondsSinceStart() - lastTickMicros;
+    if (elapsed < period)
+        SleepMicroseconds(period - elapsed);
+    lastTickMicros = MicrosecondsSinceStart();
+    lastTick = static_cast<std::uint32_t>(lastTickMicros / 1000);
 }
 
 void CGame::Draw()

@@ -9,9 +9,12 @@
 #include "game/ModeStack.h"
 #include "image/TgaImage.h"
 #include "script/CScriptEngine.h"
+#include "widgets/CAssocChoiceBox.h"
 #include "widgets/CChoiceBox.h"
 #include "widgets/CDialogBox.h"
 #include "widgets/CInputBox.h"
+#include "widgets/CPersoChoiceBox.h"
+#include "widgets/CStatBox.h"
 #include "widgets/CTextBox.h"
 #include "world/CMap.h"
 #include "world/TilePos.h"
@@ -49,13 +52,18 @@ public:
     // pages and confirming in the script's boxes, the menu's keys.
     void HandleInput();
 
-    // The in-game menu: its widgets' set-up, the widget of each menu mode,
-    // and the menu's part of the keyboard handler.
+    // ---- In-game menu (CGameMenu.cpp) ----
+    // Rectangles, colours, entries and titles of the menu's widgets.
     void SetUpMenu();
+    // The widget of a menu mode (10 to 18), or null.
     CMenuBase* MenuWidgetForMode(std::uint16_t type);
+    // Up and down in the menu's list on top (modes 10, 11, 13, 14).
     void MenuCursorKeys();
+    // The confirmation key on the active menu screen on top.
     void ConfirmMenu();
+    // Steps back out of the active menu screen on top.
     void BackOutOfMenu();
+    // Every menu widget that is not closed, in their fixed order.
     void DrawMenu();
 
     // Shortest time between the starts of two frames. Tests set it to 0.
@@ -72,6 +80,14 @@ public:
     CDialogBox dialogBox;   // mode 6
     CChoiceBox choiceBox;   // mode 7
     CInputBox inputBox;     // mode 8
+    CAssocChoiceBox mainMenu;         // mode 10
+    CPersoChoiceBox heroList;         // mode 11
+    CStatBox statBox;                 // mode 12
+    CChoiceBox conversionChoice;      // mode 13
+    CAssocChoiceBox conversionList;   // mode 14
+    CTextBox menuTextBox;             // explanations and results; no mode
+    // Modes 15 to 18: the menu screens that do not exist yet say so here.
+    CTextBox unavailableBox;
 
     std::int32_t activeHero = 0;
     bool commandsDrained = true;
@@ -81,8 +97,10 @@ public:
     std::int32_t menuEntry = 0;
     std::int32_t menuHero = 0;
     std::int32_t menuPool = 0;
-    // MillisecondsSinceStart() when the previous frame's pacing ended.
+    // MillisecondsSinceStart() when the previous frame's pacing ended, and
+    // the same moment in microseconds, which pacing counts from.
     std::uint32_t lastTick = 0;
+    std::uint64_t lastTickMicros = 0;
     // Where and how the active hero stood when a step-on script last fired;
     // kept across maps.
     TilePos lastStepTile;

@@ -8,6 +8,14 @@
 #include "game/CGame.h"
 #include "game/CommandArguments.h"
 
+namespace {
+
+// Where the game places the message, dialogue and input boxes.
+const std::int32_t kScriptBoxHeight = 105;
+const std::int32_t kScriptBoxBottom = 352 + kScriptBoxHeight;
+
+} // namespace
+
 void CGame::Lire(CommandArguments& arguments)
 {
     // Each argument starts a page of its own.
@@ -59,7 +67,9 @@ void CGame::Input(CommandArguments& arguments)
     const std::int32_t identifier = arguments.Int();
     inputVariable = arguments.Text();
     inputBox.SetSpeaker(Character(kind, identifier));
-    inputBox.SetText(prompt);
+    // The input box never turns pages either: the whole prompt is one page,
+    // and a long one makes the box grow upward so its field stays on screen.
+    inputBox.SetPrompt(prompt, kScriptBoxBottom, kScriptBoxHeight);
 
     const std::string type = arguments.Text();
     std::int32_t inputType = CInputBox::AnyText;

@@ -45,6 +45,21 @@ bool ReadDataFile(const std::string& dataPath, std::vector<std::uint8_t>& bytes,
     return ok;
 }
 
+bool ReadDataFilePrefix(const std::string& dataPath, std::size_t count, std::vector<std::uint8_t>& bytes)
+{
+    bytes.assign(count, 0);
+    std::FILE* file = OpenDataFile(dataPath, "rb");
+    if (!file) {
+        bytes.clear();
+        return false;
+    }
+    const std::size_t got = std::fread(bytes.data(), 1, count, file);
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    bytes.resize(ok ? got : 0);
+    return ok;
+}
+
 bool WriteDataFile(const std::string& dataPath, const void* data, std::size_t size)
 {
     std::FILE* file = OpenDataFile(dataPath, "wb");

@@ -22,5 +22,9 @@ std::FILE* OpenDataFile(const std::string& dataPath, const char* mode);
 bool ReadDataFile(const std::string& dataPath, std::vector<std::uint8_t>& bytes,
                   std::size_t maxBytes = SIZE_MAX);
 
+// Reads at most the first `count` bytes of a file (fewer when it is
+// shorter). False when the file cannot be opened or read.
+bool ReadDataFilePrefix(const std::string& dataPath, std::size_t count, std::vector<std::uint8_t>& bytes);
+
 // Writes `size` bytes to a file, replacing it. Returns false on failure.
 bool WriteDataFile(const std::string& dataPath, const void* data, std::size_t size);

@@ -107,8 +107,9 @@ std::int32_t CChoiceBox::GetResult() const
 
 void CChoiceBox::SetSelected(std::int32_t i)
 {
-    selected = i;
-    firstVisible = i >= visibleRows ? i : 0;
+    // Every reader sees an item of the list (-1 only for an empty list).
+    selected = std::max(std::min(i, itemCount - 1), itemCount > 0 ? 0 : -1);
+    firstVisible = selected >= visibleRows ? selected : 0;
     if (firstVisible > itemCount - visibleRows)
         firstVisible = itemCount - visibleRows;
     // Fewer items than rows: the list starts at its first item.

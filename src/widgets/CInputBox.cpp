@@ -1,5 +1,8 @@
 #include "widgets/CInputBox.h"
 
+#include <algorithm>
+#include <limits>
+
 #include <GL/gl.h>
 
 #include "widgets/GlShapes.h"
@@ -8,6 +11,8 @@ namespace {
 
 // The field is indented this far from the text above it.
 const std::int32_t kFieldIndent = 25;
+// Gap between the frame and the text.
+const std::int32_t kInnerMargin = 10;
 
 const char kDigits[] = "0123456789";
 const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -39,15 +44,14 @@ void CInputBox::Draw()
     const std::int32_t fx = font.x + kFieldIndent;
     const std::int32_t fy = font.y + static_cast<std::int32_t>(TextHeight());
     const std::int32_t fw = 2 * fieldMargin + inputFont.CharAdvance() * maxLength;
-    const std::int32_t fh = 2 * fieldMargin + inputFont.glyphHeight;
+    const std::int32_t fh = FieldHeight();
     GlShapes::FillRect(fx, fy, fw, fh, fieldFillColor, fieldFillColor);
     GlShapes::OutlineRect(fx, fy, fw, fh, fieldBorderColor);
     GlShapes::DrawInnerShadow(fx, fy, fw, fh, fieldShadowColor);
 
     inputFont.x = fx + fieldMargin;
     inputFont.y = fy + inputFont.glyphHeight + fieldMargin;
-    if (maxLength > 0)
-        inputFont.Draw(inputText.substr(0, static_cast<std::size_t>(maxLength)));
+    inputFont.Draw(VisibleInputText());
     glColor4f(1, 1, 1, 1);
 }
 
@@ -77,6 +81,28 @@ void CInputBox::DeleteLastChar()
 std::string CInputBox::GetInputText() const
 {
     return inputText;
+}
+
+std::string CInputBox::VisibleInputText() const
+{
+    const std::size_t room = static_cast<std::size_t>(std::max(0, maxLength));
+    return inputText.size() > room ? inputText.substr(inputText.size() - room) : inputText;
+}
+
+void CInputBox::SetPrompt(const std::string& prompt, std::int32_t bottom, std::int32_t minHeight)
+{
+    auto place = [this](std::int32_t y, std::int32_t h) {
+        font.y += y - rect.y;
+        rect.y = y;
+        rect.h = h;
+    };
+    place(bottom - minHeight, std::numeric_limits<std::int16_t>::max());
+    SetText(prompt);
+    // Down to the first line's baseline, the text, the field and a margin.
+    const std::int32_t needed =
+        (font.y - rect.y) + static_cast<std::int32_t>(TextHeight()) + FieldHeight() + kInnerMargin;
+    const std::int32_t height = std::max(minHeight, needed);
+    place(bottom - height, height);
 }
 
 void CInputBox::ResetInput()

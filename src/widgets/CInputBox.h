@@ -33,6 +33,14 @@ public:
     void AddChar(char c);
     void DeleteLastChar();
     std::string GetInputText() const;
+    // The end of the typed text that fits the field, where the player types.
+    std::string VisibleInputText() const;
+    // Lays the prompt out as one page (the box never turns pages) and sizes
+    // the box for it and the field under it: at least `minHeight` high,
+    // growing upward from its bottom edge `bottom` so the field stays in
+    // the window.
+    void SetPrompt(const std::string& prompt, std::int32_t bottom, std::int32_t minHeight);
+    std::int32_t FieldHeight() const { return 2 * fieldMargin + inputFont.glyphHeight; }
     // Empties the text and accepts nothing until the next SetInputType.
     void ResetInput();
 

@@ -60,9 +60,12 @@ void CTextBox::StepOpen()
         }
     }
     if (state == WidgetState::Typing) {
+        // A step of 0, or one lowered below the counter, still reveals: the
+        // counter reaching or passing the step is what triggers.
+        const std::uint32_t step = typingStep > 0 ? typingStep : 1;
         ++typingCounter;
-        if (typingCounter == typingStep) {
-            shownChars += typingStep;
+        if (typingCounter >= step) {
+            shownChars += step;
             typingCounter = 0;
             const std::uint32_t length = CurrentPageLength();
             if (shownChars >= length) {

@@ -43,10 +43,29 @@ std::string TakeLine(std::string& rest, std::size_t width)
     return line;
 }
 
-std::string JoinPage(std::vector<std::string>& lines, std::size_t prefixLength)
+// The label stands at the start of the page's first lines. Its characters
+// (and a hyphen that split it, and a space dropped at a break inside it) are
+// taken out of them, however many lines it spans: the box draws the label
+// itself, and a page must not show it twice.
+std::string JoinPage(std::vector<std::string>& lines, const std::string& label)
 {
-    if (!lines.empty())
-        lines.front().erase(0, std::min(prefixLength, lines.front().size()));
+    std::size_t taken = 0;
+    for (std::string& line : lines) {
+        if (taken == label.size())
+            break;
+        std::size_t j = 0;
+        while (j < line.size() && taken < label.size() && line[j] == label[taken]) {
+            ++j;
+            ++taken;
+        }
+        if (taken < label.size() && j + 1 == line.size() && line[j] == '-')
+            ++j;
+        line.erase(0, j);
+        if (!line.empty())
+            break;
+        if (taken < label.size() && label[taken] == ' ')
+            ++taken;
+    }
     std::string page;
     for (const std::string& line : lines) {
         page += line;
@@ -72,7 +91,7 @@ std::vector<std::string> LayOutPages(const std::string& text, const std::string&
     std::size_t textLeft = text.size();
     for (;;) {
         if (lines.size() == maxLines || rest.empty()) {
-            pages.push_back(JoinPage(lines, label.size()));
+            pages.push_back(JoinPage(lines, label));
             lines.clear();
             if (rest.empty())
                 break;

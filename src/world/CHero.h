@@ -1,9 +1,10 @@
 #pragma once
 
+#include "rules/HeroStats.h"
 #include "world/CPerso.h"
 
-// A member of the party. Heroes are created by scripts and survive changes
-// of map. The role-playing statistics block follows the common fields here
-// once the rules exist; until then a hero is exactly a character.
+// A member of the party: a character with role-playing statistics. Heroes
+// are created by scripts and survive changes of map.
 struct CHero : CPerso {
+    HeroStats stats;
 };

@@ -1,5 +1,6 @@
 #include "world/MapFileReader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -10,6 +11,8 @@ namespace {
 
 // Width, height and layer count.
 const std::size_t kHeaderBytes = 5;
+// Room allowed for the texture and character lists of one map file.
+const std::uint64_t kListAllowance = 16 * 1024 * 1024;
 // Texture, tile x, tile y, action script and reserved, after the identifier.
 const std::size_t kNpcNumberBytes = 10;
 
@@ -140,10 +143,19 @@ MapFileResult ParseMapFile(const std::vector<std::uint8_t>& bytes, MapFile& map)
 
 MapFileResult ReadMapFile(const std::string& dataPath, MapFile& map)
 {
+    map = MapFile();
+    // The header says how large the grids are; the two lists get a generous
+    // allowance. A larger file is refused without being read whole.
     std::vector<std::uint8_t> bytes;
-    if (!ReadDataFile(dataPath, bytes)) {
-        map = MapFile();
+    if (!ReadDataFilePrefix(dataPath, kHeaderBytes, bytes))
         return MapFileResult::Refused("the file " + dataPath + " cannot be opened");
+    std::uint64_t limit = std::uint64_t(kHeaderBytes) + kListAllowance + 2;
+    if (bytes.size() == kHeaderBytes) {
+        const std::uint64_t tiles = std::uint64_t(bytes[0] | bytes[1] << 8) * (bytes[2] | bytes[3] << 8);
+        limit += tiles * (2 * std::uint64_t(bytes[4]) + 1 + 4);
     }
+    if (!ReadDataFile(dataPath, bytes, static_cast<std::size_t>(std::min<std::uint64_t>(limit, SIZE_MAX))))
+        return MapFileResult::Refused("the file " + dataPath + " holds more than the " + std::to_string(limit) +
+                                      " bytes that a map with its header can need, or cannot be read");
     return ParseMapFile(bytes, map);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -131,6 +132,21 @@ TEST(EngineLoop, RunsWithoutAWindowWhenTheDisplayCannotBeOpened)
         setenv("DISPLAY", saved.c_str(), 1);
     else
         unsetenv("DISPLAY");
+}
+
+TEST(EngineLoop, TheGameSaysWhyNoWindowOpenedEvenWhenItsOutputIsPiped)
+{
+    // The game keeps running without a window; it is stopped from outside,
+    // so only what was flushed by then reaches the pipe.
+    const std::string game = std::string(TESSEL_TOOLS_DIR) + "/../tessel";
+    std::FILE* pipe = popen(("DISPLAY=:4999 SDL_VIDEODRIVER=x11 timeout -s KILL 2 '" + game + "' | cat").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string printed;
+    char chunk[256];
+    while (std::size_t got = std::fread(chunk, 1, sizeof chunk, pipe))
+        printed.append(chunk, got);
+    pclose(pipe);
+    EXPECT_NE(printed.find("Couldn't Loadialize SDL: "), std::string::npos) << printed;
 }
 
 TEST(EngineLoop, CloseEventEndsTheLoopAfterTheCurrentFrame)

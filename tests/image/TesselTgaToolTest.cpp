@@ -57,3 +57,33 @@ TEST_F(TesselTgaTool, ExplainsRefusalsAndWritesNoPixels)
         EXPECT_FALSE(ReadDataFile(dir.File("out.raw"), raw));
     }
 }
+
+// Pictures the engine reads, but not as their author may think.
+TEST_F(TesselTgaTool, WarnsOfColourMapsShortFilesAndRefusesFolders)
+{
+    const TestPicture picture = TestPicture::Tiles(4, 4, false, 3);
+    std::vector<std::uint8_t> mapped = TgaFileBuilder(2, 4, 4, 24).RawPicture(picture).Build();
+    mapped[1] = 1;
+    mapped[5] = 16;
+    std::vector<std::uint8_t> cut = TgaFileBuilder(2, 4, 4, 24).RawPicture(picture).Build();
+    cut.resize(cut.size() - 7);
+    std::vector<std::uint8_t> cutRle = TgaFileBuilder(10, 4, 4, 24).Run(16, PicturePixel{1, 2, 3, 255}).Build();
+    cutRle.resize(cutRle.size() - 2);
+    const struct {
+        std::vector<std::uint8_t> bytes;
+        const char* warning;
+    } cases[] = {
+        {mapped, "warning: The file carries a colour map of 16 entries"},
+        {cut, "warning: The file ends 7 bytes before its pixel data does"},
+        {cutRle, "warning: The file ends 2 bytes before"},
+    };
+    for (const auto& c : cases) {
+        ToolRun run = Run(dir.Write("in.tga", c.bytes));
+        EXPECT_EQ(run.status, 0) << c.warning;
+        EXPECT_NE(run.err.find(c.warning), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(Run(dir.Write("fine.tga", TgaFileBuilder(2, 4, 4, 24).RawPicture(picture).Build())).err, "");
+    ToolRun folder = Run(dir.Path());
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_NE(folder.err.find("is a folder, not a picture"), std::string::npos) << folder.err;
+}

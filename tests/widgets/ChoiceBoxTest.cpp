@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "widgets/CPersoChoiceBox.h"
@@ -11,11 +12,14 @@ TEST(ChoiceBox, SetSelectedScrollsWithinTheList)
     const int cases[][3] = {
         // items, selected, firstVisible
         {10, 5, 5}, {10, 9, 6}, {10, 2, 0}, {3, 2, 0}, {0, 0, 0},
+        // Out of the list: the nearest item, or -1 for an empty list.
+        {10, 100, 6}, {10, -3, 0},
     };
     for (const auto& c : cases) {
         box.SetItemCount(c[0]);
         box.SetSelected(c[1]);
         EXPECT_EQ(box.firstVisible, c[2]) << c[0] << " items, item " << c[1];
+        EXPECT_EQ(box.GetResult(), c[0] == 0 ? -1 : std::max(0, std::min(c[1], c[0] - 1))) << c[1];
     }
 }
 

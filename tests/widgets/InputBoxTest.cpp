@@ -39,3 +39,31 @@ TEST(InputBox, EditingAndReset)
     box.AddChar('a');
     EXPECT_EQ(box.GetInputText(), "");
 }
+
+TEST(InputBox, LongPromptsGrowTheBoxUpwardAndTheFieldShowsTheTypingEnd)
+{
+    CInputBox box;
+    box.SetRect(50, 352, 540, 105);
+    const struct {
+        std::string prompt;
+        std::int32_t y, h;
+    } prompts[] = {
+        {"Ton nom ?", 352, 105},
+        // Four lines: pen at 26, 88 of text, 22 of field, 10 of margin.
+        {std::string(43 * 3, 'a') + " fin", 457 - 146, 146},
+    };
+    for (const auto& p : prompts) {
+        box.ClearPages();
+        box.SetPrompt(p.prompt, 457, 105);
+        EXPECT_EQ(box.pages.size(), 1u);
+        EXPECT_EQ(box.rect.y, p.y);
+        EXPECT_EQ(box.rect.h, p.h);
+        EXPECT_EQ(box.font.y, p.y + 26);
+        EXPECT_LE(box.font.y + static_cast<std::int32_t>(box.TextHeight()) + box.FieldHeight(), 457);
+    }
+    box.SetInputType(CInputBox::Words);
+    box.maxLength = 4;
+    for (char c : std::string("abcdef"))
+        box.AddChar(c);
+    EXPECT_EQ(box.VisibleInputText(), "cdef");
+}

@@ -83,3 +83,13 @@ TEST(PageLayout, DegenerateBoxesStillLayOutTheirText)
     box.SetRect(0, 0, 60, 105);
     EXPECT_EQ(box.CharsPerLine(), 60 - 20 - 16);
 }
+
+// A label longer than a line spans lines; none of it may stay in the page,
+// which the box draws after the label (found by fuzzing).
+TEST(PageLayout, ALabelSpanningLinesIsTakenOutOfThePage)
+{
+    EXPECT_EQ(LayOutPages("", std::string("\x04\xc4\xfb\0\xfb\xff", 6), 55, -8),
+              std::vector<std::string>{"\n\n\n\n\n "});
+    EXPECT_EQ(LayOutPages("Oui", "Aline: ", 5, 3), (std::vector<std::string>{"\n\n\nOui "}));
+    EXPECT_EQ(LayOutPages("Oui et non", "Al: ", 5, 8), (std::vector<std::string>{"Oui\net non "}));
+}

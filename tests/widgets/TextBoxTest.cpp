@@ -32,6 +32,17 @@ TEST(TextBox, TypesOneCharacterPerFrameOnceTheFrameIsOpen)
     box.StepClose();
     EXPECT_EQ(box.shownChars, 0u);
 
+    // A step of 0, or a counter already past the step, still types.
+    for (std::uint32_t step : {0u, 2u}) {
+        CTextBox odd;
+        odd.SetRect(50, 352, 540, 105);
+        odd.ShowText("Hi");
+        odd.typingStep = step;
+        odd.typingCounter = 5;
+        StepOpen(odd, 20);
+        EXPECT_EQ(odd.state, WidgetState::Open) << step;
+    }
+
     CTextBox instant;
     instant.SetRect(50, 352, 540, 105);
     instant.animated = false;

@@ -16,6 +16,7 @@ TEST(MapTool, ListsWhatTheEngineReadsOrSaysWhyItCannot)
     std::vector<std::uint8_t> bytes = MapFileBuilder(20, 15, 3).Bytes();
     bytes.resize(bytes.size() - 10);
     const std::string cut = dir.Write("cut.map", bytes), missing = dir.File("nothing.map");
+    const std::string forged = dir.Write("forged.map", MapFileBuilder(1, 1, 0).AddNpc({3, 0, 0, 0, 0, 0, "a\nnpc 9"}).Bytes());
     const struct {
         std::string arguments;
         int status;
@@ -26,7 +27,12 @@ TEST(MapTool, ListsWhatTheEngineReadsOrSaysWhyItCannot)
         {"'" + cut + "'", 1, "",
          cut + " is refused: the tiles, walkability, events and start script of a 20 x 15 map with 3 layers need "
                "3302 bytes after the character list, but only 3292 remain.\n"},
-        {"'" + missing + "'", 1, "", missing + " cannot be opened.\n"},
+        {"'" + missing + "'", 1, "", missing + " is refused: the file " + missing + " cannot be opened.\n"},
+        // An endless file is refused once it passes what its header allows.
+        {"/dev/zero", 1, "", "/dev/zero is refused: the file /dev/zero holds more than the 16777223 bytes that a "
+                             "map with its header can need, or cannot be read.\n"},
+        // A name cannot forge lines of the listing.
+        {"'" + forged + "'", 0, "size 1 1 layers 0\nstart 0\nnpc 3 0 0 0 0 a\\x0Anpc 9\n", ""},
     };
     for (const auto& r : runs) {
         ToolRun run = ToolRun::Of("tessel-map", r.arguments, dir);

@@ -1,14 +1,16 @@
 #include "MapListing.h"
 
+#include "shared/Printable.h"
+
 void WriteMapListing(std::ostream& out, const MapFile& map, bool grids)
 {
     out << "size " << map.width << ' ' << map.height << " layers " << int(map.layerCount) << '\n';
     out << "start " << map.startScript << '\n';
     for (const MapTexture& texture : map.textures)
-        out << "texture " << texture.name << ' ' << texture.file << '\n';
+        out << "texture " << texture.name << ' ' << Printable(texture.file) << '\n';
     for (const CNpc& npc : map.npcs)
         out << "npc " << npc.identifier << ' ' << npc.texture << ' ' << npc.tileX << ' ' << npc.tileY
-            << ' ' << npc.actionScript << ' ' << npc.name << '\n';
+            << ' ' << npc.actionScript << ' ' << Printable(npc.name) << '\n';
     if (!grids)
         return;
 

@@ -4,10 +4,8 @@
 
 #include <iostream>
 #include <string>
-#include <vector>
 
 #include "MapListing.h"
-#include "platform/DataFile.h"
 #include "world/MapFileReader.h"
 
 int main(int argc, char** argv)
@@ -19,13 +17,8 @@ int main(int argc, char** argv)
     app.add_flag("--grids", grids, "also print the walkability grid and the tile scripts");
     CLI11_PARSE(app, argc, argv);
 
-    std::vector<std::uint8_t> bytes;
-    if (!ReadDataFile(path, bytes)) {
-        std::cerr << path << " cannot be opened.\n";
-        return 1;
-    }
     MapFile map;
-    const MapFileResult result = ParseMapFile(bytes, map);
+    const MapFileResult result = ReadMapFile(path, map);
     if (!result.accepted) {
         std::cerr << path << " is refused: " << result.reason << ".\n";
         return 1;

@@ -12,9 +12,12 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
+#include <vector>
 
 #include "TgaRefusal.h"
+#include "TgaWarnings.h"
 #include "image/TgaHeader.h"
 #include "image/TgaImage.h"
 #include "platform/DataFile.h"
@@ -30,6 +33,20 @@ TgaHeader ReadHeader(const std::string& path, std::size_t& headerBytes)
         std::fclose(file);
     }
     return TgaHeader::Parse(bytes, headerBytes);
+}
+
+// The bytes of the file that decoding can use, and none past them.
+std::vector<std::uint8_t> ReadPictureBytes(const std::string& path)
+{
+    std::size_t headerBytes = 0;
+    std::vector<std::uint8_t> bytes(ReadHeader(path, headerBytes).EncodedSizeLimit());
+    std::size_t got = 0;
+    if (std::FILE* file = OpenDataFile(path, "rb")) {
+        got = std::fread(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+    bytes.resize(got);
+    return bytes;
 }
 }  // namespace
 
@@ -47,6 +64,12 @@ int main(int argc, char** argv)
         return status == 0 ? 0 : 2;
     }
 
+    std::error_code error;
+    if (std::filesystem::is_directory(HostPath(path), error)) {
+        std::cerr << path << " is a folder, not a picture: give the path of one TGA file.\n";
+        return 1;
+    }
+
     TgaImage image;
     int code = ReadTga(image, path);
     std::cout << "code " << code << " width " << image.width << " height " << image.height
@@ -57,6 +80,8 @@ int main(int argc, char** argv)
         std::cerr << ExplainRefusal(code, path, image, header, headerBytes) << "\n";
         return 1;
     }
+    for (const std::string& warning : TgaWarnings(ReadPictureBytes(path)))
+        std::cerr << path << ": warning: " << warning << "\n";
     if (!rawPath.empty()) {
         std::size_t size = std::size_t{image.width} * image.height * image.bytesPerPixel;
         if (!WriteDataFile(rawPath, image.pixels, size)) {

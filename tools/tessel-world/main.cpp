@@ -2,33 +2,13 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "game/CWorld.h"
 #include "platform/DataFile.h"
-
-namespace {
-
-// One item is one line: control bytes in a name are shown escaped.
-std::string Printable(const std::string& text)
-{
-    std::string out;
-    for (unsigned char c : text) {
-        if (c < 0x20 || c == 0x7F) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
-            out += escaped;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
-} // namespace
+#include "shared/Printable.h"
 
 int main(int argc, char** argv)
 {
