@@ -67,6 +67,8 @@ TEST(ScriptLinter, EachCheckFailsItsSnippetAndPassesTheCorrectedOne)
          "Choix \"Q\" , PNJ , IDMOI , \"r\" , \"a\" , \"b\" ;\nbloque\nif r == 0 then\nendif\n"},
         {"Input \"Nom\" , HEROS , 1 , \"nom\" , Mot ;\nbloque\n", 2, 35, Diagnostic::Level::Warning, "type of 'Input'",
          "Input \"Nom\" , HEROS , 1 , \"nom\" , \"Mot\" ;\nbloque\nConsole nom ;\n"},
+        {"GetDirPNJ 3 , \"sens\" ;\nSetDirHeros 1 , sens ;\n", 3, 17, Diagnostic::Level::Warning,
+         "before 'bloque'", "GetDirPNJ 3 , \"sens\" ;\nbloque\nSetDirHeros 1 , sens ;\n"},
         {"Clock t ;\n", 2, 7, Diagnostic::Level::Error, "named by a string literal", "Clock \"t\" ;\nConsole t ;\n"},
         {"Lire \"Bonjour ;\n", 2, 6, Diagnostic::Level::Error, "never ends", "Lire \"Bonjour\" ;\n"},
         {"Lire \"a\" ;// dit\n", 2, 10, Diagnostic::Level::Error, "lost with the comment", "Lire \"a\" ; // dit\n"},
@@ -77,6 +79,13 @@ TEST(ScriptLinter, EachCheckFailsItsSnippetAndPassesTheCorrectedOne)
         {"if 1 = 1 then\nendif\n", 2, 1, Diagnostic::Level::Error, "'==' compares", "if 1 != 1 then\nendif\n"},
         {"if \"a\" < \"b\" then\nendif\n", 2, 8, Diagnostic::Level::Error, "only with == and !=",
          "if \"a\" == \"b\" then\nendif\n"},
+        {"int ;\n", 2, 1, Diagnostic::Level::Error, "needs the name", "int n ;\n"},
+        {"int n 5 ;\n", 2, 7, Diagnostic::Level::Error, "expected '='", "int n = 5 ;\n"},
+        {"FadeIn ; 5 ;\n", 2, 10, Diagnostic::Level::Warning, "starts no statement", "FadeIn ; ;\n"},
+        {"then\n", 2, 1, Diagnostic::Level::Warning, "where no statement needs it", "stop\n"},
+        {"label fin :\n", 2, 7, Diagnostic::Level::Error, "string literal", "label \"fin\" :\n"},
+        {"while 1 == 1\nLire \"a\" ;\nendwhile\n", 3, 1, Diagnostic::Level::Error, "missing 'do' before",
+         "while 1 == 1 do\nLire \"a\" ;\nendwhile\n"},
         {"break ;\n", 2, 1, Diagnostic::Level::Error, "outside a loop", "for \"i\" to 2 do\ncontinue\nnext\n"},
     };
     for (const auto& c : cases) {
@@ -107,7 +116,7 @@ TEST(ScriptLinter, KnowsThePresetsTheGlobalsAndTheResultsOfCommands)
     const Diagnostics found = Lint(
         "Console IDMOI + TILEX + TILEY + GAUCHE + BAS + DROITE + HAUT + HEROS + PNJ ;\n"
         "Console CarteEnCours + CartePre + PosXPre + DecalYPrePre ;\n"
-        "Hasard 1 , 6 , \"de\" ;\nNumToStr de , \"texte\" ;\nGetDirHeros 1 , \"sens\" ;\n"
+        "Hasard 1 , 6 , \"de\" ;\nNumToStr de , \"texte\" ;\nGetDirHeros 1 , \"sens\" ;\nbloque\n"
         "string a , b , c ;\nConsole a + b + c + de + texte + sens ;\nListeVariables\nstop\n");
     EXPECT_EQ(All(found), "");
 }

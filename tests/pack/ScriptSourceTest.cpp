@@ -66,9 +66,55 @@ TEST(ScriptSource, WritesBackWhatItReadsForEveryByte)
     ASSERT_EQ(back.size(), 2u);
     EXPECT_EQ(back[0].text, every + "\n");
     EXPECT_EQ(back[1].text, "stop");
+    EXPECT_FALSE(ScriptSource::HasHeaderLine(every));
+    EXPECT_FALSE(ScriptSource::HasHeaderLine("Lire \"@script 2\" ;\n@scripts\n"));
+    EXPECT_TRUE(ScriptSource::HasHeaderLine("Lire \"a\" ;\n@script 2\n"));
+    EXPECT_TRUE(ScriptSource::HasHeaderLine("@script"));
     for (int byte = 0; byte < 256; ++byte) {
         unsigned char again = 0;
         EXPECT_TRUE(Cp1252::FromUnicode(Cp1252::ToUnicode(static_cast<unsigned char>(byte)), again));
         EXPECT_EQ(again, byte);
+    }
+}
+
+TEST(ScriptSource, RefusesMalformedUtf8AndCharactersOutsideWindows1252)
+{
+    const struct {
+        std::string bytes;
+        bool decodes;
+        char32_t character;
+        std::size_t length;
+    } cases[] = {
+        {"A", true, 0x41, 1},
+        {"\xC3\xA9", true, 0xE9, 2},
+        {"\xE2\x82\xAC", true, 0x20AC, 3},
+        {"\xF0\x9F\x98\x80", true, 0x1F600, 4},
+        {"\xC0\xAF", false, 0, 1},          // overlong '/'
+        {"\xED\xA0\x80", false, 0, 1},     // a surrogate half
+        {"\xE2\x82", false, 0, 1},          // cut short
+        {"\x80", false, 0, 1},               // a continuation byte alone
+        {"\xF4\x90\x80\x80", false, 0, 1}, // beyond U+10FFFF
+    };
+    for (const auto& c : cases) {
+        std::size_t position = 0;
+        char32_t character = 0;
+        EXPECT_EQ(Cp1252::DecodeUtf8(c.bytes, position, character), c.decodes) << c.bytes;
+        EXPECT_EQ(position, c.length) << c.bytes;
+        if (c.decodes) {
+            EXPECT_EQ(character, c.character) << c.bytes;
+        }
+    }
+    const struct {
+        char32_t character;
+        bool has;
+        unsigned char byte;
+    } bytes[] = {{0x20AC, true, 0x80}, {0x0178, true, 0x9F}, {0x0081, true, 0x81}, {0x00FF, true, 0xFF},
+                 {0x0100, false, 0}, {0x2192, false, 0}, {0x1F600, false, 0}};
+    for (const auto& b : bytes) {
+        unsigned char byte = 0;
+        EXPECT_EQ(Cp1252::FromUnicode(b.character, byte), b.has) << std::hex << b.character;
+        if (b.has) {
+            EXPECT_EQ(byte, b.byte);
+        }
     }
 }

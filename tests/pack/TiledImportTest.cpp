@@ -4,38 +4,9 @@ namespace {
 
 const int W = 6, H = 5;
 
-// A village: grass everywhere on the ground, a house tile (cell 17, not
-// walkable) on the details layer at (2, 1), a roof cell over the
-// characters at (2, 0), a collision layer blocking (5, 4), an npc, a door
-// action and a step trigger.
-TiledTestMap Village()
-{
-    std::vector<std::uint32_t> details = Filled(W, H, 0), over = Filled(W, H, 0), collision = Filled(W, H, 0);
-    details[1 * W + 2] = 257 + 17;
-    details[3 * W + 0] = 257;  // the house sheet's first tile: id = firstgid
-    over[0 * W + 2] = 257 + 255;
-    collision[4 * W + 5] = 3;
-    std::vector<std::uint32_t> ground = Filled(W, H, 1);
-    ground[4 * W + 4] = 256;  // the grass sheet's last tile
-    return TiledTestMap(W, H)
-        .MapProperty("start_script", "int", "12")
-        .Tileset(1, "grass", 7, "../art/grass.png")
-        .Tileset(257, "house", 9, "../art/house.png",
-                 "  <tile id=\"17\"><properties><property name=\"walkable\" type=\"bool\" "
-                 "value=\"false\"/></properties></tile>\n")
-        .Layer("ground", ground)
-        .Layer("details", details)
-        .Layer("collision", collision)
-        .Layer("roofs", over)
-        .Object("npc", "Cl\xC3\xA9ment", 3 * 32 + 5, 2 * 32 + 31, 32, 32,
-                {{"id", "4"}, {"texture", "300"}, {"script", "40"}, {"facing", "droite"}})
-        .Object("action", "door", 2 * 32, 1 * 32, 32, 32, {{"script", "50"}})
-        .Object("step", "mat", 0, 4 * 32 + 8, 2 * 32 + 1, 10, {{"script", "51"}});
-}
-
 TEST_F(TiledFixture, AVillageReadsBackAsTheMapSays)
 {
-    ASSERT_TRUE(Import("village.tmx", Village().Tmx())) << Messages();
+    ASSERT_TRUE(Import("village.tmx", Village(W, H).Tmx())) << Messages();
     EXPECT_EQ(diagnostics.All().size(), 0u) << Messages();
     const MapFile map = Parsed();
     EXPECT_EQ(map.width, W);

@@ -1,21 +1,11 @@
 #include "TiledTestMap.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <zlib.h>
 
 #include "lib/Base64.h"
-
-#define STB_IMAGE_WRITE_STATIC
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#endif
-#include <stb_image_write.h>
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
+#include "lib/Picture.h"
 
 namespace {
 
@@ -149,6 +139,31 @@ std::string TiledTestMap::Tmx() const
     return text + raw + "</map>\n";
 }
 
+TiledTestMap Village(int W, int H)
+{
+    std::vector<std::uint32_t> details = Filled(W, H, 0), over = Filled(W, H, 0), collision = Filled(W, H, 0);
+    details[1 * W + 2] = 257 + 17;
+    details[3 * W + 0] = 257;  // the house sheet's first tile: id = firstgid
+    over[0 * W + 2] = 257 + 255;
+    collision[4 * W + 5] = 3;
+    std::vector<std::uint32_t> ground = Filled(W, H, 1);
+    ground[4 * W + 4] = 256;  // the grass sheet's last tile
+    return TiledTestMap(W, H)
+        .MapProperty("start_script", "int", "12")
+        .Tileset(1, "grass", 7, "../art/grass.png")
+        .Tileset(257, "house", 9, "../art/house.png",
+                 "  <tile id=\"17\"><properties><property name=\"walkable\" type=\"bool\" "
+                 "value=\"false\"/></properties></tile>\n")
+        .Layer("ground", ground)
+        .Layer("details", details)
+        .Layer("collision", collision)
+        .Layer("roofs", over)
+        .Object("npc", "Cl\xC3\xA9ment", 3 * 32 + 5, 2 * 32 + 31, 32, 32,
+                {{"id", "4"}, {"texture", "300"}, {"script", "40"}, {"facing", "droite"}})
+        .Object("action", "door", 2 * 32, 1 * 32, 32, 32, {{"script", "50"}})
+        .Object("step", "mat", 0, 4 * 32 + 8, 2 * 32 + 1, 10, {{"script", "51"}});
+}
+
 std::vector<std::uint32_t> Filled(int width, int height, std::uint32_t gid)
 {
     return std::vector<std::uint32_t>(std::size_t(width) * height, gid);
@@ -156,14 +171,18 @@ std::vector<std::uint32_t> Filled(int width, int height, std::uint32_t gid)
 
 void WritePng(const std::string& path, int width, int height, const std::function<Rgba(int x, int y)>& texel)
 {
-    std::vector<std::uint8_t> pixels;
-    pixels.reserve(std::size_t(width) * height * 4);
+    Picture picture{width, height, 4, {}};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const Rgba p = texel(x, y);
-            pixels.insert(pixels.end(), {p.r, p.g, p.b, p.a});
+            picture.pixels.insert(picture.pixels.end(), {p.r, p.g, p.b, p.a});
         }
-    stbi_write_png(path.c_str(), width, height, 4, pixels.data(), width * 4);
+    const std::vector<std::uint8_t> png = picture.Png();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file != nullptr) {
+        std::fwrite(png.data(), 1, png.size(), file);
+        std::fclose(file);
+    }
 }
 
 Rgba SheetTexel(int x, int y, std::uint8_t blue, bool holes)

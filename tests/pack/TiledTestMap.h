@@ -50,6 +50,16 @@ private:
     int nextId = 1;
 };
 
+// A village on a W x H map (at least 6 x 5) with both sheets of
+// TiledFixture: grass everywhere on the ground (its last tile at (4, 4)),
+// a house tile (cell 17, not walkable) on the details layer at (2, 1) and
+// the house sheet's first tile at (0, 3), the roof cell 255 over the
+// characters at (2, 0), a collision layer blocking (5, 4), the npc
+// "Clément" (id 4, texture 300, script 40, facing droite) at tile (3, 2),
+// a door action (script 50) on (2, 1), a step trigger (script 51) on
+// (0..2, 4) and the start script 12.
+TiledTestMap Village(int W, int H);
+
 // The gids of a width x height layer with every cell `gid`.
 std::vector<std::uint32_t> Filled(int width, int height, std::uint32_t gid);
 

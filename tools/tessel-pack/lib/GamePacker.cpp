@@ -102,9 +102,14 @@ void GamePacker::PackScripts()
         sources.push_back(std::move(source));
     }
     ScriptLinter::LintWorld(sources, diagnostics);
+    // The engine draws text from the sheet SetFont names and has none before.
+    if (!sources.empty() && !ScriptLinter::AnyScriptCalls(sources, "SetFont"))
+        diagnostics.Warning(kWorldJson, world.font.place.line, world.font.place.column,
+                            "no script calls SetFont, so texts have no glyph sheet to be drawn from; start the "
+                            "game with \"SetFont <texture name of the font> ;\"");
     if (world.startScript != 0 && !scriptIds.count(world.startScript) && diagnostics.ErrorCount() == 0)
-        diagnostics.Error(kWorldJson, 0, 0, "the start script " + std::to_string(world.startScript) +
-                                                " is in no script source");
+        Error(world.startScriptPlace, "the start script " + std::to_string(world.startScript) +
+                                          " is in no script source");
 }
 
 void GamePacker::PackFont()

@@ -104,6 +104,11 @@ void GameUnpacker::UnpackScripts(const std::vector<std::string>& containers, Out
             SourceScript script;
             script.id = record.id;
             script.text = record.text;
+            if (ScriptSource::HasHeaderLine(record.text))
+                diagnostics.Warning(gameDir + "/tsl/" + container, 0, 0,
+                                    "script " + std::to_string(record.id) +
+                                        " has a line starting with \"@script\", which starts a new script in the "
+                                        "source; it will not pack back the same");
             scripts.push_back(script);
         }
         const std::string source = "scripts/" + container + ".txt";

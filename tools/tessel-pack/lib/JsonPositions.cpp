@@ -78,6 +78,8 @@ void JsonPositions::Value(const std::string& pointer)
             Skip();
             if (position < text.size() && text[position] == ':')
                 ++position;
+            if (starts.count(pointer + "/" + key))
+                duplicates.push_back(pointer + "/" + key);
             Value(pointer + "/" + key);
         }
     } else if (c == '[') {

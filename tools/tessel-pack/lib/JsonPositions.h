@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <vector>
 
 // Where each value of a JSON text starts, by JSON pointer ("/scripts/1/file"),
 // so that messages about a value can name its line and column. The text is
@@ -16,6 +17,10 @@ public:
     // of the nearest enclosing value that is known; false when none is.
     bool Find(std::string pointer, int& line, int& column) const;
 
+    // Pointers of keys given twice in one object (the parser keeps the
+    // last value without a word), in text order.
+    const std::vector<std::string>& Duplicates() const { return duplicates; }
+
     // Line and column of a byte offset of a text.
     static void LineColumn(const std::string& text, std::size_t offset, int& line, int& column);
 
@@ -27,4 +32,5 @@ private:
     const std::string& text;
     std::size_t position = 0;
     std::map<std::string, std::size_t> starts;
+    std::vector<std::string> duplicates;
 };

@@ -34,7 +34,8 @@ bool OutputFolder::TargetMayBeReplaced(Diagnostics& diagnostics) const
     }
     if (fs::is_empty(target, error) || fs::exists(fs::path(target) / keepMarker, error))
         return true;
-    diagnostics.Error(target, 0, 0, "is not empty and has no " + keepMarker + ": it is not replaced");
+    diagnostics.Error(target, 0, 0, "is not empty and holds no \"" + keepMarker +
+                                       "\": it is no folder this tool made, and is not replaced");
     return false;
 }
 

@@ -44,6 +44,21 @@ void ScriptLinter::LintWorld(const std::vector<ScriptFile>& files, Diagnostics& 
         ScriptLinter(*lexed.script, *lexed.file, lexed.tokens, globals, lexed.declarations, diagnostics).Run();
 }
 
+bool ScriptLinter::AnyScriptCalls(const std::vector<ScriptFile>& files, const std::string& command)
+{
+    Diagnostics ignored;
+    for (const ScriptFile& file : files) {
+        for (const SourceScript& script : file.scripts) {
+            const std::vector<LintToken> tokens = LintLexer(script, file.file, ignored).Tokens();
+            for (std::size_t i = 0; i < tokens.size(); ++i)
+                if (tokens[i].type == TokWord && tokens[i].text == command &&
+                    (i == 0 || tokens[i - 1].type == TokKeyword || tokens[i - 1].Is(OpSemicolon)))
+                    return true;
+        }
+    }
+    return false;
+}
+
 ScriptLinter::ScriptLinter(const SourceScript& script, const std::string& file, const std::vector<LintToken>& tokens,
                            const std::set<std::string>& globals, const LintDeclarations& declarations,
                            Diagnostics& diagnostics)
@@ -198,7 +213,7 @@ std::size_t ScriptLinter::Command(std::size_t i)
                 Read(tokens[t]);
     }
     if (ScriptVocabulary::AnswersLater(command.text) && result >= 0 &&
-        static_cast<std::size_t>(result) < args.ranges.size())
+        static_cast<std::size_t>(result) < args.ranges.size() && args.ranges[result].IsSingle())
         pendingAnswers.insert(tokens[args.ranges[result].begin].text);
     return args.next;
 }
@@ -256,7 +271,7 @@ std::size_t ScriptLinter::Condition(std::size_t start, std::int32_t end, const L
                                 (assignment ? "; '=' assigns, '==' compares" : ""));
             return i + 1;
         }
-        if (token.type == TokKeyword) {
+        if (token.type == TokKeyword || IsCommand(token)) {
             Error(token, "missing " + Quoted(TextOf(end)) + " before " + Quoted(token.text));
             return i;
         }
@@ -279,7 +294,7 @@ std::size_t ScriptLinter::Expression(std::size_t start, std::int32_t stop1, std:
         const LintToken& token = tokens[i];
         if (token.Is(stop1) || (stop2 != kNoTerminator && token.Is(stop2)))
             return i + 1;
-        if (token.type == TokKeyword) {
+        if (token.type == TokKeyword || IsCommand(token)) {
             Error(token, "missing " + Quoted(TextOf(stop1)) + " before " + Quoted(token.text));
             return i;
         }
@@ -299,6 +314,12 @@ void ScriptLinter::Close(std::size_t i, std::int32_t opener)
     blocks.pop_back();
 }
 
+bool ScriptLinter::IsCommand(const LintToken& token)
+{
+    return token.type == TokWord &&
+           (ScriptVocabulary::IsBuiltIn(token.text) || ScriptVocabulary::IsWorldCommand(token.text));
+}
+
 bool ScriptLinter::InLoop() const
 {
     return std::any_of(blocks.begin(), blocks.end(),
@@ -308,13 +329,14 @@ bool ScriptLinter::InLoop() const
 void ScriptLinter::Read(const LintToken& token)
 {
     const std::string& name = token.text;
-    if (ScriptVocabulary::IsBuiltIn(name) || ScriptVocabulary::IsWorldCommand(name)) {
+    if (IsCommand(token)) {
         Error(token, "missing ';' before the command " + Quoted(name));
         return;
     }
     if (pendingAnswers.count(name)) {
-        Warning(token, Quoted(name) + " is read before 'bloque': the player's answer is stored only once the "
-                                      "box is confirmed, after the script has waited with 'bloque'");
+        Warning(token, Quoted(name) + " is read before 'bloque': a world command stores its result (the "
+                                      "player's answer) only once the game has carried it out, so wait with "
+                                      "'bloque' first");
         pendingAnswers.erase(name);
     }
     if (LintLexer::HasGluedOperator(name) || declarations.locals.count(name) || ScriptVocabulary::IsPreset(name) ||

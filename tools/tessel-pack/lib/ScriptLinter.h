@@ -21,6 +21,9 @@ public:
     // as defined in all of them.
     static void LintWorld(const std::vector<ScriptFile>& files, Diagnostics& diagnostics);
 
+    // Whether any script has a statement starting with `command`.
+    static bool AnyScriptCalls(const std::vector<ScriptFile>& files, const std::string& command);
+
 private:
     ScriptLinter(const SourceScript& script, const std::string& file, const std::vector<LintToken>& tokens,
                  const std::set<std::string>& globals, const LintDeclarations& declarations,
@@ -43,6 +46,7 @@ private:
     void Close(std::size_t i, std::int32_t opener);
     void Read(const LintToken& token);
     bool InLoop() const;
+    static bool IsCommand(const LintToken& token);
 
     void Error(const LintToken& token, const std::string& message);
     void Warning(const LintToken& token, const std::string& message);

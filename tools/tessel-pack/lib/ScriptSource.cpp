@@ -136,6 +136,18 @@ std::vector<SourceScript> ScriptSource::Parse(const std::string& utf8, const std
     return scripts;
 }
 
+bool ScriptSource::HasHeaderLine(const std::string& text)
+{
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        if (IsHeader(text.substr(start, end - start)))
+            return true;
+        start = end;
+    }
+    return false;
+}
+
 std::string ScriptSource::Write(const std::vector<SourceScript>& scripts)
 {
     std::string out;

@@ -30,6 +30,10 @@ public:
     static std::vector<SourceScript> Parse(const std::string& utf8, const std::string& file,
                                            Diagnostics& diagnostics);
 
+    // Whether a script's text has a line that Parse would take for an
+    // "@script" line.
+    static bool HasHeaderLine(const std::string& text);
+
     // The source text of a container's scripts (the inverse of Parse).
     static std::string Write(const std::vector<SourceScript>& scripts);
 

@@ -67,5 +67,5 @@ int ScriptVocabulary::GlobalArgument(const std::string& command)
 
 bool ScriptVocabulary::AnswersLater(const std::string& command)
 {
-    return command == "Choix" || command == "Input";
+    return command == "Choix" || command == "Input" || command == "GetDirHeros" || command == "GetDirPNJ";
 }

@@ -21,6 +21,8 @@ public:
     static int ResultArgument(const std::string& command);
     // The argument that names a global variable the command writes, or -1.
     static int GlobalArgument(const std::string& command);
-    // Commands whose answer the player gives later (Choix, Input).
+    // World commands that store a result, which they do only when the game
+    // carries them out: after the script has waited with "bloque" (Choix and
+    // Input once the player has answered, GetDirHeros and GetDirPNJ).
     static bool AnswersLater(const std::string& command);
 };

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <set>
 
+#include "lib/TiledObjectConverter.h"
 #include "lib/TiledPath.h"
-#include "lib/TiledText.h"
 #include "lib/TilesetPicture.h"
 
 namespace {
@@ -16,7 +17,6 @@ const int kCellsPerSheet = 256;
 const long long kMaxU16 = 65535;
 const std::size_t kDrawnLayers = 3;
 const std::uint32_t kFlipBits = 0xF0000000u;  // horizontal, vertical, diagonal, hexagonal turn
-const char* const kFacings[] = {"gauche", "bas", "droite", "haut"};
 
 std::string Lower(std::string text)
 {
@@ -26,17 +26,12 @@ std::string Lower(std::string text)
 
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
-std::string ObjectName(const TiledObject& object)
-{
-    return "object " + std::to_string(object.id) + (object.name.empty() ? "" : " " + Quoted(object.name));
-}
-
 bool IsCollisionLayer(const TiledTileLayer& layer) { return Lower(layer.name) == "collision"; }
 
 }  // namespace
 
 TiledMapConverter::TiledMapConverter(const TiledSource& source, Diagnostics& diagnostics)
-    : source(source), diagnostics(diagnostics)
+    : source(source), diagnostics(diagnostics), check(diagnostics)
 {
 }
 
@@ -56,8 +51,7 @@ bool TiledMapConverter::Convert(MapFile& map, std::vector<MapPicture>& pictures)
             map.walkability.At(x, y) = 1;
     ConvertTilesets(map, pictures);
     ConvertLayers(map);
-    ConvertObjects(map);
-    ConvertMapProperties(map);
+    TiledObjectConverter(source, diagnostics).Convert(map);
     return diagnostics.ErrorCount() == errorsBefore;
 }
 
@@ -137,14 +131,14 @@ void TiledMapConverter::ConvertTilesets(MapFile& map, std::vector<MapPicture>& p
         sheet.tileset = &tileset;
         if (tileset.loaded && CheckTilesetShape(tileset)) {
             const std::string owner = "tileset " + Quoted(tileset.name);
-            WarnUnknown(tileset.properties, {"texture", "file"}, tileset.file, tileset.line, owner);
+            check.WarnUnknown(tileset.properties, {"texture", "file"}, tileset.file, tileset.line, owner);
             long long texture = 0;
             const TiledProperty* property = tileset.properties.Find("texture");
             if (property == nullptr)
                 diagnostics.Error(tileset.file, tileset.line, 0,
                                   owner + " has no property 'texture' (int, 1-255): the texture name its "
                                           "picture is loaded under");
-            else if (Number(*property, tileset.file, tileset.line, owner, 1, kMaxU16, texture)) {
+            else if (check.Number(*property, tileset.file, tileset.line, owner, 1, kMaxU16, texture)) {
                 const auto taken = byTexture.find(texture);
                 if (taken != byTexture.end())
                     diagnostics.Error(tileset.file, property->line ? property->line : tileset.line, 0,
@@ -158,7 +152,7 @@ void TiledMapConverter::ConvertTilesets(MapFile& map, std::vector<MapPicture>& p
             if (const TiledProperty* fileProperty = tileset.properties.Find("file"))
                 file = fileProperty->value;
             std::string encoded;
-            const bool fileGood = Text(file, owner + "'s picture file name", tileset.file, tileset.line, encoded);
+            const bool fileGood = check.Text(file, owner + "'s picture file name", tileset.file, tileset.line, encoded);
             if (fileGood && (encoded.empty() || encoded.size() > 255))
                 diagnostics.Error(tileset.file, tileset.line, 0,
                                   owner + ": the picture file name " + Quoted(file) + " must be 1 to 255 bytes");
@@ -182,13 +176,15 @@ void TiledMapConverter::ConvertTilesets(MapFile& map, std::vector<MapPicture>& p
 
 TiledMapConverter::Sheet* TiledMapConverter::SheetOf(std::uint32_t gid, int& localId)
 {
-    Sheet* found = nullptr;
-    for (Sheet& sheet : sheets)
-        if (sheet.tileset->firstGid >= 1 && sheet.tileset->firstGid <= gid)
-            found = &sheet;
-    if (found != nullptr)
-        localId = int(gid - found->tileset->firstGid);
-    return found;
+    // The tileset with the highest first gid not above `gid`.
+    const auto after = std::upper_bound(sheets.begin(), sheets.end(), gid, [](std::uint32_t id, const Sheet& sheet) {
+        return id < sheet.tileset->firstGid;
+    });
+    if (after == sheets.begin() || std::prev(after)->tileset->firstGid == 0)
+        return nullptr;
+    Sheet& found = *std::prev(after);
+    localId = int(gid - found.tileset->firstGid);
+    return &found;
 }
 
 bool TiledMapConverter::IsWalkable(const Sheet& sheet, int localId)
@@ -225,8 +221,14 @@ void TiledMapConverter::ConvertLayers(MapFile& map)
                                   " x " + std::to_string(source.height) + ": give it the map's size");
             continue;
         }
-        if (!IsCollisionLayer(layer))
-            drawn.push_back(&layer);
+        if (IsCollisionLayer(layer))
+            continue;
+        drawn.push_back(&layer);
+        if (!layer.visible || layer.opacity < 1.0)
+            diagnostics.Warning(source.file, layer.line, 0,
+                                "layer " + Quoted(layer.name) + " is " +
+                                    (layer.visible ? "partly transparent" : "hidden") +
+                                    " in Tiled; the engine draws it as it is in the tileset");
     }
     if (drawn.size() > kDrawnLayers) {
         const TiledTileLayer& extra = *drawn[kDrawnLayers];
@@ -313,181 +315,4 @@ void TiledMapConverter::ConvertLayer(const TiledTileLayer& layer, MapLayer* draw
     if (unknown > 0)
         Error(layer.line, name + ": the tile at " + firstUnknown + more(unknown) +
                               " belongs to no tileset of the map (or lies beyond its 256 tiles)");
-}
-
-// ---- Objects ----
-
-void TiledMapConverter::ConvertObjects(MapFile& map)
-{
-    for (const TiledObject& object : source.objects) {
-        const std::string cls = Lower(object.cls);
-        if (cls == "npc")
-            ConvertNpc(object, map);
-        else if (cls == "action" || cls == "step")
-            ConvertTileScripts(object, cls == "action", map);
-        else
-            diagnostics.Warning(source.file, object.line, 0,
-                                ObjectName(object) +
-                                    (cls.empty() ? std::string(" has no class")
-                                                 : " has the class " + Quoted(object.cls)) +
-                                    ": only npc, action and step objects mean something to the engine; it is "
-                                    "left out");
-    }
-}
-
-void TiledMapConverter::ConvertNpc(const TiledObject& object, MapFile& map)
-{
-    const std::string owner = "npc " + ObjectName(object);
-    WarnUnknown(object.properties, {"id", "texture", "script", "facing"}, source.file, object.line, owner);
-    CNpc npc;
-    bool good = true;
-    const auto required = [&](const char* name, long long min, long long& value) {
-        const TiledProperty* property = object.properties.Find(name);
-        if (property == nullptr) {
-            Error(object.line, owner + " has no property " + Quoted(name) + " (int, " + std::to_string(min) +
-                                   " to 65535)");
-            good = false;
-            return;
-        }
-        good = Number(*property, source.file, object.line, owner, min, kMaxU16, value) && good;
-    };
-    long long id = 0, texture = 0, script = 0;
-    required("id", 1, id);
-    required("texture", 1, texture);
-    if (const TiledProperty* property = object.properties.Find("script"))
-        good = Number(*property, source.file, object.line, owner, 0, kMaxU16, script) && good;
-    npc.reserved = 1;  // facing down, the engine's default
-    if (const TiledProperty* property = object.properties.Find("facing")) {
-        const auto facing = std::find(std::begin(kFacings), std::end(kFacings), Lower(property->value));
-        if (facing == std::end(kFacings)) {
-            diagnostics.Error(source.file, property->line ? property->line : object.line, 0,
-                              owner + ": property 'facing' is " + Quoted(property->value) +
-                                  "; it must be gauche, bas, droite or haut");
-            good = false;
-        } else {
-            npc.reserved = std::uint16_t(facing - std::begin(kFacings));
-        }
-    }
-    // A tile object hangs from its bottom-left corner.
-    const double top = object.gid != 0 ? object.y - object.height : object.y;
-    const double tileX = std::floor(object.x / kTile), tileY = std::floor(top / kTile);
-    if (tileX < 0 || tileY < 0 || tileX >= map.width || tileY >= map.height) {
-        Error(object.line, owner + " stands outside the map (its top-left corner is at pixel " +
-                               std::to_string(long(object.x)) + ", " + std::to_string(long(top)) + ")");
-        good = false;
-    }
-    std::string name;
-    good = Text(object.name, owner + "'s name", source.file, object.line, name) && good;
-    if (name.size() > 255) {
-        Error(object.line, owner + ": the name is longer than 255 bytes");
-        good = false;
-    }
-    for (const CNpc& other : map.npcs)
-        if (good && other.identifier == id) {
-            Error(object.line, owner + " has id " + std::to_string(id) + ", as the npc " + Quoted(other.name) +
-                                   " already has: each npc of a map needs its own id");
-            good = false;
-        }
-    if (!good)
-        return;
-    npc.identifier = std::uint16_t(id);
-    npc.texture = std::uint32_t(texture);
-    npc.actionScript = std::uint16_t(script);
-    npc.tileX = std::uint16_t(tileX);
-    npc.tileY = std::uint16_t(tileY);
-    npc.name = name;
-    map.npcs.push_back(npc);
-}
-
-void TiledMapConverter::ConvertTileScripts(const TiledObject& object, bool action, MapFile& map)
-{
-    const std::string owner = std::string(action ? "action " : "step ") + ObjectName(object);
-    WarnUnknown(object.properties, {"script"}, source.file, object.line, owner);
-    const TiledProperty* property = object.properties.Find("script");
-    long long script = 0;
-    if (property == nullptr) {
-        Error(object.line, owner + " has no property 'script' (int, 1 to 65535)");
-        return;
-    }
-    if (!Number(*property, source.file, object.line, owner, 1, kMaxU16, script))
-        return;
-    const double top = object.gid != 0 ? object.y - object.height : object.y;
-    const long long x0 = (long long)std::floor(object.x / kTile), y0 = (long long)std::floor(top / kTile);
-    // Every tile the rectangle overlaps; a point covers the tile under it.
-    const long long x1 = std::max(x0, (long long)std::ceil((object.x + object.width) / kTile) - 1);
-    const long long y1 = std::max(y0, (long long)std::ceil((top + object.height) / kTile) - 1);
-    if (x0 < 0 || y0 < 0 || x1 >= map.width || y1 >= map.height) {
-        Error(object.line, owner + " reaches outside the map (tiles " + std::to_string(x0) + ", " +
-                               std::to_string(y0) + " to " + std::to_string(x1) + ", " + std::to_string(y1) + ")");
-        return;
-    }
-    auto& owners = action ? actionOwner : stepOwner;
-    for (long long y = y0; y <= y1; ++y)
-        for (long long x = x0; x <= x1; ++x) {
-            TileEvent& event = map.events.At(std::uint16_t(x), std::uint16_t(y));
-            std::uint16_t& slot = action ? event.actionScript : event.stepOnScript;
-            const auto key = std::make_pair(int(x), int(y));
-            if (slot != 0 && slot != script) {
-                Error(object.line, owner + " gives tile " + std::to_string(x) + ", " + std::to_string(y) +
-                                       " the script " + std::to_string(script) + ", but object " +
-                                       std::to_string(owners[key]) + " already gave it " + std::to_string(slot));
-                return;
-            }
-            slot = std::uint16_t(script);
-            owners[key] = object.id;
-        }
-}
-
-// ---- Map properties ----
-
-void TiledMapConverter::ConvertMapProperties(MapFile& map)
-{
-    WarnUnknown(source.properties, {"start_script"}, source.file, source.line, "the map");
-    long long script = 0;
-    if (const TiledProperty* property = source.properties.Find("start_script"))
-        if (Number(*property, source.file, source.line, "the map", 0, kMaxU16, script))
-            map.startScript = std::uint16_t(script);
-}
-
-// ---- Helpers ----
-
-bool TiledMapConverter::Number(const TiledProperty& property, const std::string& file, int ownerLine,
-                               const std::string& owner, long long min, long long max, long long& value)
-{
-    const char* text = property.value.c_str();
-    char* end = nullptr;
-    const double parsed = std::strtod(text, &end);
-    const bool whole = !property.value.empty() && *end == '\0' && std::floor(parsed) == parsed;
-    if (whole && parsed >= double(min) && parsed <= double(max)) {
-        value = (long long)parsed;
-        return true;
-    }
-    diagnostics.Error(file, property.line ? property.line : ownerLine, 0,
-                      owner + ": property " + Quoted(property.name) + " is " + Quoted(property.value) +
-                          "; it must be a whole number from " + std::to_string(min) + " to " + std::to_string(max) +
-                          (max == kMaxU16 ? " (16 bits in the map file)" : ""));
-    return false;
-}
-
-bool TiledMapConverter::Text(const std::string& utf8, const std::string& what, const std::string& file, int line,
-                             std::string& cp1252)
-{
-    std::string bad;
-    if (TiledText::ToCp1252(utf8, cp1252, bad))
-        return true;
-    diagnostics.Error(file, line, 0,
-                      what + " " + Quoted(utf8) + " holds " +
-                          (bad == "?" ? std::string("bytes that are not UTF-8")
-                                      : "the character " + Quoted(bad) + ", which Windows-1252 cannot write"));
-    return false;
-}
-
-void TiledMapConverter::WarnUnknown(const TiledProperties& properties, const std::set<std::string>& known,
-                                    const std::string& file, int ownerLine, const std::string& owner)
-{
-    for (const TiledProperty& property : properties.All())
-        if (!known.count(property.name))
-            diagnostics.Warning(file, property.line ? property.line : ownerLine, 0,
-                                owner + ": the property " + Quoted(property.name) +
-                                    " means nothing to the engine and is ignored");
 }

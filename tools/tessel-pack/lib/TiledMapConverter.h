@@ -2,21 +2,20 @@
 
 #include <cstdint>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "lib/Diagnostics.h"
 #include "lib/TiledMap.h"
+#include "lib/TiledPropertyCheck.h"
 #include "lib/TiledSource.h"
 #include "world/MapFile.h"
 
 // Turns what a Tiled map says into the engine's map, by the conventions of
 // docs/tiled-maps.md: tile layers become drawn layers (at most three) or
-// the walkability ("collision"), tilesets become the texture table, objects
-// of class npc, action and step become characters and tile scripts. Every
-// mistake found is reported; the result is only meant to be written when
-// there were none.
+// the walkability ("collision"), tilesets become the texture table; the
+// objects go to TiledObjectConverter. Every mistake found is reported; the
+// result is only meant to be written when there were none.
 class TiledMapConverter {
 public:
     TiledMapConverter(const TiledSource& source, Diagnostics& diagnostics);
@@ -38,27 +37,15 @@ private:
     bool CheckTilesetShape(const TiledTileset& tileset);
     void ConvertLayers(MapFile& map);
     void ConvertLayer(const TiledTileLayer& layer, MapLayer* drawn, MapFile& map);
-    void ConvertObjects(MapFile& map);
-    void ConvertNpc(const TiledObject& object, MapFile& map);
-    void ConvertTileScripts(const TiledObject& object, bool action, MapFile& map);
-    void ConvertMapProperties(MapFile& map);
-
     // The tileset holding `gid` (flip bits cleared) and the tile's local id;
     // null when none does.
     Sheet* SheetOf(std::uint32_t gid, int& localId);
     bool IsWalkable(const Sheet& sheet, int localId);
-    // A whole-number property within [min, max]; an error otherwise.
-    bool Number(const TiledProperty& property, const std::string& file, int ownerLine, const std::string& owner,
-                long long min, long long max, long long& value);
-    bool Text(const std::string& utf8, const std::string& what, const std::string& file, int line,
-              std::string& cp1252);
-    void WarnUnknown(const TiledProperties& properties, const std::set<std::string>& known, const std::string& file,
-                     int ownerLine, const std::string& owner);
     void Error(int line, const std::string& message) { diagnostics.Error(source.file, line, 0, message); }
 
     const TiledSource& source;
     Diagnostics& diagnostics;
+    TiledPropertyCheck check;
     std::vector<Sheet> sheets;  // by ascending first gid
     std::map<std::pair<const TiledTileset*, int>, bool> walkableCache;
-    std::map<std::pair<int, int>, long long> actionOwner, stepOwner;  // tile -> object id
 };

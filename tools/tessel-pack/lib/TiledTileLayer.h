@@ -10,5 +10,7 @@ struct TiledTileLayer {
     int line = 0;
     long long width = 0;
     long long height = 0;
+    bool visible = true;
+    double opacity = 1.0;
     std::vector<std::uint32_t> gids;
 };

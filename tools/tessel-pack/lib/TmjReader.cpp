@@ -52,9 +52,12 @@ TmjReader::TmjReader(const std::string& path, const std::string& display, Diagno
 {
 }
 
+// Indexing where every value starts costs memory per value; a map file
+// larger than this (a very large map of JSON arrays) is read without lines.
+static const std::size_t kMaxIndexedBytes = 4 << 20;
+
 bool TmjReader::Load(json& document)
 {
-    std::string text;
     if (!TiledPath::ReadText(path, text)) {
         diagnostics.Error(display, 0, 0, "cannot be opened");
         return false;
@@ -76,16 +79,27 @@ bool TmjReader::Load(json& document)
         diagnostics.Error(display, 0, 0, "holds no JSON object: not a Tiled file");
         return false;
     }
+    if (text.size() <= kMaxIndexedBytes)
+        positions = std::make_unique<JsonPositions>(text);
     return true;
 }
 
-TiledProperties TmjReader::ReadProperties(const json& owner)
+int TmjReader::LineOf(const std::string& pointer) const
+{
+    int line = 0, column = 0;
+    return positions != nullptr && positions->Find(pointer, line, column) ? line : 0;
+}
+
+TiledProperties TmjReader::ReadProperties(const json& owner, const std::string& pointer) const
 {
     TiledProperties properties;
-    for (const json& property : Array(owner, "properties")) {
+    const json& all = Array(owner, "properties");
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const json& property = all[i];
         if (!property.is_object())
             continue;
         TiledProperty p;
+        p.line = LineOf(pointer + "/properties/" + std::to_string(i));
         p.name = Text(property, "name");
         p.type = property.contains("type") ? Text(property, "type") : "string";
         p.value = property.contains("value") ? ValueText(property["value"]) : std::string();
@@ -105,24 +119,28 @@ bool TmjReader::ReadMap(TiledSource& map)
         return false;
     }
     map.orientation = Text(document, "orientation");
-    map.infinite = document.value("infinite", false);
+    map.infinite = document.contains("infinite") && document["infinite"] != false && document["infinite"] != 0;
     map.width = Int(document, "width");
     map.height = Int(document, "height");
     map.tileWidth = Int(document, "tilewidth");
     map.tileHeight = Int(document, "tileheight");
-    map.properties = ReadProperties(document);
-    for (const json& element : Array(document, "tilesets")) {
+    map.line = LineOf("");
+    map.properties = ReadProperties(document, "");
+    const json& tilesets = Array(document, "tilesets");
+    for (std::size_t i = 0; i < tilesets.size(); ++i) {
+        const json& element = tilesets[i];
         if (!element.is_object())
             continue;
+        const std::string pointer = "/tilesets/" + std::to_string(i);
         TiledTileset tileset;
         tileset.firstGid = std::uint32_t(Int(element, "firstgid"));
         if (element.contains("source"))
-            ReadExternalTileset(path, display, 0, Text(element, "source"), tileset, diagnostics);
+            ReadExternalTileset(path, display, LineOf(pointer), Text(element, "source"), tileset, diagnostics);
         else
-            ReadTilesetObject(element, tileset);
+            ReadTilesetObject(element, pointer, tileset);
         map.tilesets.push_back(tileset);
     }
-    ReadLayers(Array(document, "layers"), map);
+    ReadLayers(Array(document, "layers"), "/layers", map);
     return true;
 }
 
@@ -131,51 +149,59 @@ bool TmjReader::ReadTileset(TiledTileset& tileset)
     json document;
     if (!Load(document))
         return false;
-    ReadTilesetObject(document, tileset);
+    ReadTilesetObject(document, "", tileset);
     return true;
 }
 
-void TmjReader::ReadTilesetObject(const json& object, TiledTileset& tileset)
+void TmjReader::ReadTilesetObject(const json& object, const std::string& pointer, TiledTileset& tileset)
 {
     tileset.file = display;
+    tileset.line = LineOf(pointer);
     tileset.name = Text(object, "name");
     tileset.tileWidth = int(Int(object, "tilewidth"));
     tileset.tileHeight = int(Int(object, "tileheight"));
     tileset.margin = int(Int(object, "margin"));
     tileset.spacing = int(Int(object, "spacing"));
-    tileset.properties = ReadProperties(object);
+    tileset.properties = ReadProperties(object, pointer);
     const std::string image = Text(object, "image");
     if (!image.empty()) {
         tileset.hasImage = true;
         tileset.imagePath = TiledPath::Beside(path, image);
         tileset.imageDisplay = TiledPath::Beside(display, image);
     }
-    for (const json& tile : Array(object, "tiles"))
-        if (tile.is_object())
-            tileset.tileProperties[int(Int(tile, "id"))] = ReadProperties(tile);
+    const json& tiles = Array(object, "tiles");
+    for (std::size_t i = 0; i < tiles.size(); ++i)
+        if (tiles[i].is_object())
+            tileset.tileProperties[int(Int(tiles[i], "id"))] =
+                ReadProperties(tiles[i], pointer + "/tiles/" + std::to_string(i));
 }
 
-void TmjReader::ReadLayers(const json& layers, TiledSource& map)
+void TmjReader::ReadLayers(const json& layers, const std::string& pointer, TiledSource& map)
 {
-    for (const json& layer : layers) {
+    for (std::size_t i = 0; i < layers.size(); ++i) {
+        const json& layer = layers[i];
         if (!layer.is_object())
             continue;
         const std::string kind = Text(layer, "type");
+        const std::string at = pointer + "/" + std::to_string(i);
         if (kind == "tilelayer")
-            ReadTileLayer(layer, map);
+            ReadTileLayer(layer, at, map);
         else if (kind == "objectgroup")
-            ReadObjectGroup(layer, map);
+            ReadObjectGroup(layer, at, map);
         else if (kind == "group")
-            ReadLayers(Array(layer, "layers"), map);
+            ReadLayers(Array(layer, "layers"), at + "/layers", map);
     }
 }
 
-void TmjReader::ReadTileLayer(const json& element, TiledSource& map)
+void TmjReader::ReadTileLayer(const json& element, const std::string& pointer, TiledSource& map)
 {
     TiledTileLayer layer;
     layer.name = Text(element, "name");
+    layer.line = LineOf(pointer);
     layer.width = Int(element, "width");
     layer.height = Int(element, "height");
+    layer.visible = !element.contains("visible") || element["visible"] != false;
+    layer.opacity = element.contains("opacity") ? Number(element, "opacity") : 1.0;
     const auto data = element.find("data");
     if (map.infinite || !TiledLayerData::SizeFits(layer.width, layer.height) || data == element.end()) {
         map.layers.push_back(layer);  // infinite maps are refused as a whole
@@ -200,18 +226,22 @@ void TmjReader::ReadTileLayer(const json& element, TiledSource& map)
         error = "the layer data is neither an array of tile ids nor base64 text";
     }
     if (!decoded) {
-        diagnostics.Error(display, 0, 0, "layer '" + layer.name + "': " + error);
+        diagnostics.Error(display, LineOf(pointer + "/data"), 0, "layer '" + layer.name + "': " + error);
         layer.gids.assign(count, 0);
     }
     map.layers.push_back(layer);
 }
 
-void TmjReader::ReadObjectGroup(const json& element, TiledSource& map)
+void TmjReader::ReadObjectGroup(const json& element, const std::string& pointer, TiledSource& map)
 {
-    for (const json& node : Array(element, "objects")) {
+    const json& objects = Array(element, "objects");
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const json& node = objects[i];
         if (!node.is_object())
             continue;
+        const std::string at = pointer + "/objects/" + std::to_string(i);
         TiledObject object;
+        object.line = LineOf(at);
         object.id = Int(node, "id");
         object.name = Text(node, "name");
         object.cls = node.contains("type") ? Text(node, "type") : Text(node, "class");
@@ -220,9 +250,9 @@ void TmjReader::ReadObjectGroup(const json& element, TiledSource& map)
         object.width = Number(node, "width");
         object.height = Number(node, "height");
         object.gid = std::uint32_t(Int(node, "gid"));
-        object.properties = ReadProperties(node);
+        object.properties = ReadProperties(node, at);
         if (node.contains("template")) {
-            diagnostics.Error(display, 0, 0, "object " + std::to_string(object.id) + " uses the template '" +
+            diagnostics.Error(display, object.line, 0, "object " + std::to_string(object.id) + " uses the template '" +
                                                  Text(node, "template") +
                                                  "': templates are not read; detach it in Tiled (right click > Detach)");
             continue;

@@ -158,6 +158,8 @@ void TmxReader::ReadTileLayer(const pugi::xml_node& element, TiledSource& map)
     layer.line = Line(element);
     layer.width = IntAttribute(element, "width");
     layer.height = IntAttribute(element, "height");
+    layer.visible = IntAttribute(element, "visible", 1) != 0;
+    layer.opacity = element.attribute("opacity").as_double(1.0);
     const pugi::xml_node data = element.child("data");
     if (map.infinite || !TiledLayerData::SizeFits(layer.width, layer.height) || !data || data.child("chunk")) {
         map.layers.push_back(layer);  // infinite maps are refused as a whole

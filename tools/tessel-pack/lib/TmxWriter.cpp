@@ -1,5 +1,6 @@
 #include "lib/TmxWriter.h"
 
+#include <filesystem>
 #include <map>
 #include <vector>
 
@@ -63,6 +64,10 @@ public:
         AddTileScripts();
         root.append_attribute("nextlayerid") = nextLayerId;
         root.append_attribute("nextobjectid") = nextObjectId;
+        std::error_code ignored;
+        const std::filesystem::path folder = std::filesystem::path(tmxPath).parent_path();
+        if (!folder.empty())
+            std::filesystem::create_directories(folder, ignored);
         if (!document.save_file(tmxPath.c_str(), " ", pugi::format_default, pugi::encoding_utf8)) {
             diagnostics.Error(tmxPath, 0, 0, "cannot be written");
             return false;

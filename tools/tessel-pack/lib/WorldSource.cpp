@@ -275,6 +275,9 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
     if (!reader.Object(root, "", "world.json"))
         return false;
     reader.OnlyKeys(root, "", {"name", "start_script", "font", "scripts", "textures", "maps"});
+    for (const std::string& pointer : reader.positions.Duplicates())
+        reader.Warning(pointer, "\"" + pointer.substr(pointer.rfind('/') + 1) +
+                                    "\" is given twice in one object; only the last one counts");
     // "wor\" + name + ".world" must stay within 255 bytes.
     if (root.find("name") == root.end())
         reader.Error("", "\"name\" is missing: the world file is wor\\<name>.world, and the game opens "
@@ -283,6 +286,7 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
         reader.Warning("/name", "the game opens wor\\Sylva.world; a world named \"" + world.name +
                                     "\" is not started by it");
     long start = 0;
+    world.startScriptPlace = reader.PlaceOf("/start_script");
     if (reader.Number(root, "", "start_script", false, 0, 65535, start))
         world.startScript = static_cast<std::uint16_t>(start);
     else if (root.find("start_script") == root.end())

@@ -37,6 +37,7 @@ struct WorldSpec {
 
     std::string name;
     std::uint16_t startScript = 0;
+    Place startScriptPlace;
     Font font;
     std::vector<Script> scripts;
     std::vector<Texture> textures;
