@@ -246,6 +246,16 @@ TEST_F(SylvaDemo, FullPlayThroughEndsTheStory)
     EXPECT_EQ(game().map.Name(), "village");
     EXPECT_NE(game().map.FindHero(2), nullptr);
     EXPECT_NE(lastPage.find("Merci d'avoir jou\xE9 \xE0 \xAB Sylva \xBB"), std::string::npos) << lastPage;
+
+    // Both heroes are in the menu's hero list: Return, "Statistiques", q.
+    run->Hit(SDLK_RETURN);
+    ASSERT_GT(Until(10), 0);
+    run->Hit(SDLK_DOWN);
+    run->Hit(SDLK_q);
+    ASSERT_GT(Until(11), 0);
+    ASSERT_EQ(game().heroList.itemCount, 2);
+    EXPECT_EQ(game().heroList.items[0], "Elian");
+    EXPECT_EQ(game().heroList.items[1], "Ma\xEBlle");
 }
 
 } // namespace
