@@ -43,32 +43,29 @@ std::string TakeLine(std::string& rest, std::size_t width)
     return line;
 }
 
-// The label stands at the start of the page's first lines. Its characters
-// (and a hyphen that split it, and a space or line feed dropped at a break
-// inside it) are taken out of them, however many lines it spans: the box
-// draws the label itself, and a page must not show it twice.
-std::string JoinPage(std::vector<std::string>& lines, const std::string& label)
+// A line laid out, with where it starts in the page's text (label first)
+// and how many characters of that text it used up (a hyphen it added is not
+// one of them; a space or line feed dropped at its break is).
+struct LaidLine {
+    std::string text;
+    std::size_t start = 0;
+    std::size_t used = 0;
+};
+
+// The label stands at the start of the page's text. Its characters are taken
+// out of every line they reach, with the hyphen of a line that holds nothing
+// else: the box draws the label itself, and a page must not show it twice.
+std::string JoinPage(std::vector<LaidLine>& lines, std::size_t labelLength)
 {
-    std::size_t taken = 0;
-    for (std::string& line : lines) {
-        if (taken == label.size())
-            break;
-        std::size_t j = 0;
-        while (j < line.size() && taken < label.size() && line[j] == label[taken]) {
-            ++j;
-            ++taken;
-        }
-        if (taken < label.size() && j + 1 == line.size() && line[j] == '-')
-            ++j;
-        line.erase(0, j);
-        if (!line.empty())
-            break;
-        if (taken < label.size() && (label[taken] == ' ' || label[taken] == '\n'))
-            ++taken;
-    }
     std::string page;
-    for (const std::string& line : lines) {
-        page += line;
+    for (LaidLine& line : lines) {
+        if (line.start < labelLength) {
+            const bool hyphenated = line.used < line.text.size();
+            const std::size_t own = line.text.size() - (hyphenated ? 1 : 0);
+            const std::size_t label = std::min(labelLength - line.start, own);
+            line.text.erase(0, label == own ? line.text.size() : label);
+        }
+        page += line.text;
         page += '\n';
     }
     if (!page.empty())
@@ -85,13 +82,13 @@ std::vector<std::string> LayOutPages(const std::string& text, const std::string&
     const std::size_t width = static_cast<std::size_t>(std::max(1, charsPerLine));
 
     std::vector<std::string> pages;
-    std::vector<std::string> lines;
+    std::vector<LaidLine> lines;
     std::string label = prefix;
     std::string rest = label + text;
     std::size_t textLeft = text.size();
     for (;;) {
         if (lines.size() == maxLines || rest.empty()) {
-            pages.push_back(JoinPage(lines, label));
+            pages.push_back(JoinPage(lines, label.size()));
             lines.clear();
             if (rest.empty())
                 break;
@@ -104,7 +101,12 @@ std::vector<std::string> LayOutPages(const std::string& text, const std::string&
             textLeft = rest.size();
             rest = label + rest;
         }
-        lines.push_back(TakeLine(rest, width));
+        LaidLine line;
+        line.start = lines.empty() ? 0 : lines.back().start + lines.back().used;
+        const std::size_t before = rest.size();
+        line.text = TakeLine(rest, width);
+        line.used = before - rest.size();
+        lines.push_back(std::move(line));
     }
     return pages;
 }

@@ -67,6 +67,8 @@ TEST(WorldSource, ListsEveryProblemAtItsLineAndColumn)
          "world.json:1:10: warning: the game opens wor\\Sylva.world; a world named \"Autre\" is not started by it\n"
          "world.json:1:80: error: the script file \"t\" is listed twice\n"},
         {"[1, 2]", "world.json:1:1: error: world.json must be an object ({...})\n"},
+        // A number beyond every type is refused, not thrown (found by fuzzing).
+        {"{\"name\": 1e600}", "world.json: error: broken JSON: number overflow parsing '1e600'\n"},
     };
     for (const auto& c : cases) {
         WorldSpec world;

@@ -270,6 +270,12 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
         JsonPositions::LineColumn(jsonText, error.byte > 0 ? error.byte - 1 : 0, line, column);
         diagnostics.Error(file, line, column, "broken JSON: " + ParseMessage(error.what()));
         return false;
+    } catch (const json::exception& error) {
+        // A number too large for any type, for one: the parser names no place.
+        const std::string what = error.what();
+        const std::size_t tag = what.find("] ");
+        diagnostics.Error(file, 0, 0, "broken JSON: " + (tag == std::string::npos ? what : what.substr(tag + 2)));
+        return false;
     }
     Reader reader(jsonText, file, diagnostics);
     if (!reader.Object(root, "", "world.json"))
