@@ -7,6 +7,10 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "engine/GlDrawingState.h"
+#include "platform/Clock.h"
+#include "platform/FileChecksum.h"
+
 namespace {
 
 // Asks for an OpenGL context with the given depth buffer size and opens the
@@ -31,7 +35,10 @@ Tessel_Engine::Tessel_Engine()
     SetCaption("Tessel Demo");
 }
 
-Tessel_Engine::~Tessel_Engine() = default;
+Tessel_Engine::~Tessel_Engine()
+{
+    FinishRecording();
+}
 
 bool Tessel_Engine::SetVideoMode(VideoSettings& s, int width, int height, int bpp, bool fullscreen)
 {
@@ -42,6 +49,12 @@ bool Tessel_Engine::SetVideoMode(VideoSettings& s, int width, int height, int bp
         return false;
     }
     std::atexit(SDL_Quit);
+    if (desktopWidth == 0) {
+        // Before the first window, SDL reports the desktop's mode.
+        const SDL_VideoInfo* info = SDL_GetVideoInfo();
+        if (info && info->current_w > 0)
+            SetDesktopSize(info->current_w, info->current_h);
+    }
 
     s.width = width;
     s.height = height;
@@ -65,8 +78,69 @@ bool Tessel_Engine::SetVideoMode(VideoSettings& s, int width, int height, int bp
     }
 
     SDL_ShowCursor(SDL_DISABLE);
+    zoom = 1;
+    scale = PixelScale::Fit(width, height, width, height);
     Reshape(s, width, height);
     return true;
+}
+
+void Tessel_Engine::SetDesktopSize(int width, int height)
+{
+    desktopWidth = width;
+    desktopHeight = height;
+}
+
+void Tessel_Engine::CycleZoom()
+{
+    const int largest = PixelScale::LargestFactor(video.width, video.height, desktopWidth, desktopHeight);
+    const int next = zoom >= largest ? 1 : zoom + 1;
+    if (next != zoom || video.fullScreen)
+        ChangeWindowMode(next, false);
+}
+
+void Tessel_Engine::ToggleFullScreen()
+{
+    ChangeWindowMode(zoom, !video.fullScreen);
+}
+
+bool Tessel_Engine::ChangeWindowMode(int zoomFactor, bool fullscreen)
+{
+    if (!SDL_GetVideoSurface())
+        return false;
+    const int gameWidth = video.width;
+    const int gameHeight = video.height;
+    int windowWidth = gameWidth * zoomFactor;
+    int windowHeight = gameHeight * zoomFactor;
+    if (fullscreen && desktopWidth >= gameWidth && desktopHeight >= gameHeight) {
+        windowWidth = desktopWidth;
+        windowHeight = desktopHeight;
+    }
+    presenter.Release();
+    SDL_Surface* surface = OpenGlWindow(windowWidth, windowHeight, video.bitsPerPixel, 24, fullscreen);
+    bool granted = surface != nullptr;
+    if (!granted) {
+        std::printf("SDL_SetVideoMode(%dx%d): %s\n", windowWidth, windowHeight, SDL_GetError());
+        std::fflush(stdout);
+        fullscreen = false;
+        zoomFactor = 1;
+        windowWidth = gameWidth;
+        windowHeight = gameHeight;
+        OpenGlWindow(windowWidth, windowHeight, video.bitsPerPixel, 24, false);
+    }
+    presenter.Forget();
+    zoom = zoomFactor;
+    video.fullScreen = fullscreen;
+    scale = PixelScale::Fit(gameWidth, gameHeight, windowWidth, windowHeight);
+    // The key table belongs to SDL and survives; the context may not.
+    ApplyGameProjection();
+    OnVideoModeChanged();
+    glClear(GL_COLOR_BUFFER_BIT);
+    return granted;
+}
+
+void Tessel_Engine::ApplyGameProjection()
+{
+    Reshape(video, video.width, video.height);
 }
 
 void Tessel_Engine::Reshape(VideoSettings& s, int width, int height)
@@ -87,8 +161,23 @@ void Tessel_Engine::EndFrame()
     // crash swapping the buffers of a window that does not exist.
     if (!SDL_GetVideoSurface())
         return;
+    // Zoomed or fullscreen, the picture drawn in the bottom-left corner is
+    // enlarged over the whole window; at 640 x 480 in a window it is shown
+    // as drawn.
+    PresentFrame();
     SDL_GL_SwapBuffers();
     glClear(GL_COLOR_BUFFER_BIT);
+    if (presented)
+        ApplyGameProjection();
+    presented = false;
+}
+
+void Tessel_Engine::PresentFrame()
+{
+    if (presented || scale.Identity() || !SDL_GetVideoSurface())
+        return;
+    presenter.Present(scale);
+    presented = true;
 }
 
 void Tessel_Engine::SetCaption(const char* text)
@@ -110,24 +199,62 @@ void Tessel_Engine::ResetTimer()
     currentTime = previousTime = static_cast<float>(SDL_GetTicks());
 }
 
+void Tessel_Engine::PressKey(const SDL_keysym& key)
+{
+    if (recorder)
+        recorder->Key({true, key.sym, key.unicode});
+    // The handler runs before the table is written, so it still sees the
+    // key's state from before this press.
+    ignorePress = false;
+    OnKeyDown(key);
+    if (keyStates && !ignorePress)
+        keyStates[key.sym] = 1;
+    pressedThisBatch.push_back(key.sym);
+}
+
+void Tessel_Engine::ReleaseKey(SDLKey sym)
+{
+    if (recorder)
+        recorder->Key({false, sym, 0});
+    for (SDLKey pressed : pressedThisBatch) {
+        if (pressed == sym) {
+            releaseNextBatch.push_back(sym);
+            return;
+        }
+    }
+    if (keyStates)
+        keyStates[sym] = 0;
+}
+
 void Tessel_Engine::PollEvents()
 {
+    // Taps of the previous batch have been seen by one frame; now they end.
+    if (keyStates)
+        for (SDLKey sym : releaseNextBatch)
+            keyStates[sym] = 0;
+    releaseNextBatch.clear();
+    pressedThisBatch.clear();
+
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
         case SDL_KEYDOWN:
-            // The handler runs before the table is written, so it still sees
-            // the key's state from before this press.
-            OnKeyDown(event.key.keysym);
-            if (keyStates)
-                keyStates[event.key.keysym.sym] = 1;
+            if (!replay)
+                PressKey(event.key.keysym);
             break;
         case SDL_KEYUP:
-            if (keyStates)
-                keyStates[event.key.keysym.sym] = 0;
+            if (!replay)
+                ReleaseKey(event.key.keysym.sym);
+            break;
+        case SDL_JOYAXISMOTION:
+        case SDL_JOYHATMOTION:
+        case SDL_JOYBUTTONDOWN:
+        case SDL_JOYBUTTONUP:
+            if (!replay)
+                OnJoystickEvent(event);
             break;
         case SDL_MOUSEMOTION:
-            mouseX = static_cast<float>(event.motion.x);
-            mouseY = static_cast<float>(event.motion.y);
+            mouseX = scale.ToGameX(event.motion.x);
+            mouseY = scale.ToGameY(event.motion.y);
             break;
         case SDL_QUIT:
             quit = true;
@@ -152,11 +279,83 @@ void Tessel_Engine::RunFrame()
 
 void Tessel_Engine::ProcessFrame()
 {
+    clockReadThisFrame = false;
     PollEvents();
+    if (replay)
+        ReplayFrameKeys();
     previousTime = currentTime;
     currentTime = static_cast<float>(SDL_GetTicks());
     Update(currentTime - previousTime);
     Draw();
+    OnFrameDrawn();
+    if (recorder)
+        recorder->EndFrame(frameNumber);
+    ++frameNumber;
+    if (replay && frameNumber >= replay->endFrame)
+        quit = true;
+}
+
+void Tessel_Engine::ReplayFrameKeys()
+{
+    const InputReplay::Frame* frame = replay->At(frameNumber);
+    if (!frame)
+        return;
+    for (const RecordedKey& key : frame->keys) {
+        if (key.down) {
+            SDL_keysym keysym = {};
+            keysym.sym = static_cast<SDLKey>(key.sym);
+            keysym.unicode = static_cast<Uint16>(key.unicode);
+            PressKey(keysym);
+        } else {
+            ReleaseKey(static_cast<SDLKey>(key.sym));
+        }
+    }
+}
+
+bool Tessel_Engine::StartRecording(const std::string& path, unsigned seed)
+{
+    recorder = std::make_unique<InputRecorder>();
+    if (recorder->Open(path, seed, WorldFolderChecksums()))
+        return true;
+    recorder.reset();
+    return false;
+}
+
+bool Tessel_Engine::StartReplay(const std::string& path, std::string& error)
+{
+    auto session = std::make_unique<InputReplay>();
+    if (!session->Load(path, error))
+        return false;
+    error = session->CompareFiles(WorldFolderChecksums());
+    if (!error.empty())
+        return false;
+    replay = std::move(session);
+    return true;
+}
+
+std::uint32_t Tessel_Engine::SessionClock()
+{
+    if (replay) {
+        const InputReplay::Frame* frame = replay->At(frameNumber);
+        if (frame && frame->hasTime)
+            frameClock = frame->time;
+        return frameClock;
+    }
+    // One reading a frame, so that the recording holds the value every
+    // reader of this frame saw.
+    if (!clockReadThisFrame) {
+        clockReadThisFrame = true;
+        frameClock = MillisecondsSinceStart();
+        if (recorder)
+            recorder->Time(frameClock);
+    }
+    return frameClock;
+}
+
+void Tessel_Engine::FinishRecording()
+{
+    if (recorder)
+        recorder->Finish(frameNumber);
 }
 
 void Tessel_Engine::Run()
@@ -164,5 +363,6 @@ void Tessel_Engine::Run()
     Start();
     while (!quit)
         RunFrame();
+    FinishRecording();
     OnShutdown();
 }
