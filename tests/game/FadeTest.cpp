@@ -16,41 +16,28 @@ int StepsUntilInactive(CFade& fade)
 }
 }
 
-TEST(FadeArithmetic, FadeInOvershootsBelowZeroAndStops)
+// A fade runs until its level reaches or passes its end, without clamping
+// the level; only the overlay's opacity is clamped. Once inactive it stays.
+TEST(FadeArithmetic, RunsUntilTheLevelPassesItsEnd)
 {
-    CFade fade;
-    EXPECT_EQ(fade.step, 2);
-    fade.StartIn(6);
-    EXPECT_EQ(fade.level, 100);
-    EXPECT_EQ(StepsUntilInactive(fade), 17);
-    EXPECT_EQ(fade.level, -2);
-    EXPECT_EQ(fade.Alpha(), 0.0f);
-
-    fade.Advance();  // inactive: the level stays
-    EXPECT_EQ(fade.level, -2);
-}
-
-TEST(FadeArithmetic, FadeOutReachesBlackExactly)
-{
-    CFade fade;
-    fade.StartOut(4);
-    EXPECT_EQ(fade.level, 0);
-    EXPECT_EQ(StepsUntilInactive(fade), 25);
-    EXPECT_EQ(fade.level, 100);
-    EXPECT_EQ(fade.Alpha(), 1.0f);
-
-    fade.StartOut(30);
-    EXPECT_EQ(StepsUntilInactive(fade), 4);
-    EXPECT_EQ(fade.level, 120) << "the level is not clamped";
-    EXPECT_EQ(fade.Alpha(), 1.0f);
-}
-
-TEST(FadeArithmetic, ZeroSpeedEndsAtOnce)
-{
-    CFade fade;
-    fade.StartIn(0);
-    EXPECT_EQ(StepsUntilInactive(fade), 1);
-    EXPECT_EQ(fade.level, 100);
+    const struct {
+        bool in;
+        int speed, steps, level;
+        float alpha;
+    } cases[] = {
+        {true, 6, 17, -2, 0.0f}, {false, 4, 25, 100, 1.0f}, {false, 30, 4, 120, 1.0f},
+        {true, 0, 1, 100, 1.0f},  // speed 0 would never end: it ends at once
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.in ? "in at " : "out at ") << c.speed);
+        CFade fade;
+        c.in ? fade.StartIn(c.speed) : fade.StartOut(c.speed);
+        EXPECT_EQ(StepsUntilInactive(fade), c.steps);
+        EXPECT_EQ(fade.level, c.level);
+        EXPECT_EQ(fade.Alpha(), c.alpha);
+        fade.Advance();
+        EXPECT_EQ(fade.level, c.level);
+    }
 }
 
 TEST(FadeOverlay, LevelFiftyDarkensAWhiteFrameToHalf)

@@ -12,8 +12,6 @@ TEST(GameStart, OpensBlackWithNoMap)
     CGame& game = run.Game();
 
     EXPECT_STREQ(game.Caption(), "Lanternwork by Odrin");
-    EXPECT_EQ(game.Width(), 640);
-    EXPECT_EQ(game.Height(), 480);
     ASSERT_EQ(game.modes.Size(), 1u);
     EXPECT_EQ(game.modes.TopType(), 1);
     EXPECT_EQ(game.modes.TopState(), 0);

@@ -132,6 +132,8 @@ TEST_F(GameMenu, ReturnOpensTheMainMenuWhoseOtherEntriesDoNothing)
     EXPECT_EQ(game().modes.Size(), 3u) << "no hero, no statistics";
     Key(SDLK_w);
     EXPECT_TRUE(RunUntilActive(10));
+    Key(SDLK_w);
+    EXPECT_TRUE(RunUntil([&] { return game().modes.Size() == 1 && game().modes.TopType() == 2; }));
     testing::internal::GetCapturedStdout();
 }
 

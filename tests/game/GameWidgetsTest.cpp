@@ -27,22 +27,6 @@ int FramesUntilPopped(GameHarness& run, std::size_t depth, int limit = 200)
 
 }  // namespace
 
-TEST(GameWidgets, ModesMapToTheirBoxes)
-{
-    GameHarness run;
-    run.Start();
-    CGame& game = run.Game();
-    EXPECT_EQ(game.WidgetForMode(5), &game.messageBox);
-    EXPECT_EQ(game.WidgetForMode(6), &game.dialogBox);
-    EXPECT_EQ(game.WidgetForMode(7), &game.choiceBox);
-    EXPECT_EQ(game.WidgetForMode(8), &game.inputBox);
-    for (std::uint16_t type : {0, 1, 2, 3, 4, 9})
-        EXPECT_EQ(game.WidgetForMode(type), nullptr) << type;
-    EXPECT_EQ(game.dialogBox.rect.x, 50);
-    EXPECT_EQ(game.dialogBox.rect.y, 352);
-    EXPECT_EQ(game.choiceBox.portrait.rect.y, 310);
-}
-
 // A message before any map: the box opens, types its page and becomes
 // active over the black screen; closing it pops the mode and lets world
 // commands run again.

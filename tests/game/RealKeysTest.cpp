@@ -17,8 +17,10 @@ public:
     PrivateDisplay()
     {
         const std::string name = ":" + std::to_string(300 + getpid() % 500);
-        std::system(("timeout 300 Xvfb " + name + " -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 & echo $! >" +
-                     PidFile()).c_str());
+        // -noreset: without it the server restarts, refusing connections for
+        // a while, when the readiness check below disconnects.
+        std::system(("timeout 300 Xvfb " + name + " -screen 0 800x600x24 -nolisten tcp -noreset" +
+                     " >/dev/null 2>&1 & echo $! >" + PidFile()).c_str());
         // Stopped at exit, after the game's own SDL shut-down (which was
         // registered later, so it runs first).
         std::atexit([] { std::system(("kill $(cat " + PidFile() + ") 2>/dev/null; rm -f " + PidFile()).c_str()); });

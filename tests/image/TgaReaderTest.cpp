@@ -18,36 +18,6 @@ protected:
 };
 }  // namespace
 
-// Raw or run-length, 24 or 32 bits, bottom or top row first, the extreme
-// legal sides: memory is always rows bottom-up, R G B [A]. The top-first
-// files also carry an image ID, which would decode as pixels if not skipped.
-TEST_F(TgaReader, EveryFormatAndRowOrderGivesTheSameMemory)
-{
-    const std::uint16_t sizes[][2] = {{256, 128}, {1, 512}, {512, 1}};
-    for (int kind = 0; kind < 24; ++kind) {
-        const std::uint8_t depth = kind & 4 ? 32 : 24, type = kind & 2 ? 10 : 2;
-        const bool topFirst = kind & 1;
-        const std::uint16_t width = sizes[kind / 8][0], height = sizes[kind / 8][1];
-        SCOPED_TRACE(testing::Message() << int(depth) << " bits, type " << int(type) << ", "
-                                        << width << " x " << height << (topFirst ? ", top" : ""));
-        TestPicture picture = TestPicture::Tiles(width, height, depth == 32, kind);
-        TgaFileBuilder builder(type, width, height, depth, topFirst ? 0x20 : 0);
-        if (topFirst)
-            builder.Id({0x81, 1, 2, 3, 4, 5, 6});
-        if (type == 2)
-            builder.RawPicture(picture);
-        else
-            builder.RunLengthPicture(picture);
-        TgaImage image;
-        ASSERT_EQ(Read(image, builder.Build()), TgaOk);
-        EXPECT_TRUE(image.loaded);
-        EXPECT_EQ(image.width, width);
-        EXPECT_EQ(image.height, height);
-        EXPECT_EQ(image.bytesPerPixel, depth / 8u);
-        EXPECT_TRUE(SameBytes(Memory(image), picture.MemoryBottomUp(depth / 8)));
-    }
-}
-
 // Sides must be powers of two from 1 to 512, the type 2 or 10, the depth 24
 // or 32. A refusal comes from the header alone (the size before the kind):
 // no pixels are kept, and the record holds the header's values.

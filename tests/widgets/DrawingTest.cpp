@@ -1,6 +1,7 @@
 #include "WidgetDrawingFixture.h"
 
 #include <string>
+#include <tuple>
 
 #include "widgets/CChoiceBox.h"
 #include "widgets/CInputBox.h"
@@ -54,6 +55,12 @@ TEST_F(Drawing, FrameGradientAndExactScaledRectangle)
     frame.Draw();
     EXPECT_TRUE(At(200, 355).Near(Rgba{104, 28, 53, 255})) << At(200, 355);
     EXPECT_TRUE(At(200, 455).Near(Rgba{152, 77, 101, 255})) << At(200, 455);
+    // A white outline on the rectangle's edges and a black shadow just inside
+    // its top and left ones (lines at a column x are drawn on column x - 1).
+    const Rgba kBlack{0, 0, 0, 255};
+    for (auto [x, y, colour] : {std::tuple{200, 352, kWhite}, {49, 400, kWhite}, {589, 400, kWhite},
+                                {200, 457, kWhite}, {200, 353, kBlack}, {50, 400, kBlack}})
+        EXPECT_EQ(At(x, y), colour) << x << ", " << y;
 
     ClearScreen();
     frame.borderColor = CColor(1, 1, 1, 0);  // leaves the fill's own edges
@@ -73,13 +80,16 @@ TEST_F(Drawing, ImageShowsItsPictureUprightInsideItsFrame)
     CImage image;
     image.textureId = kCharacterSheet;
     image.texRect = CTexRect(0, 1, 1, 1);
-    image.SetRect(100, 100, 64, 64);  // picture from (102, 101) to (163, 163)
+    image.SetRect(100, 100, 64, 64);  // the picture covers (102, 101) to (162, 162)
     image.ShowInstantly();
     image.Draw();
     EXPECT_EQ(At(155, 110), kGreen);
-    EXPECT_EQ(At(103, 102), kRed);
-    EXPECT_EQ(At(103, 161), kBlue);
-    EXPECT_NE(At(100, 130), kRed);
+    // Inset so that the outline and the shadow stay visible around it.
+    for (auto [x, y, inside] : {std::tuple{102, 130, true}, {101, 130, false}, {130, 101, true},
+                                {130, 100, false}, {162, 130, true}, {163, 130, false}})
+        EXPECT_EQ(At(x, y) == kRed, inside) << x << ", " << y;
+    EXPECT_EQ(At(130, 162), kBlue);
+    EXPECT_NE(At(130, 163), kBlue);
 
     ClearScreen();
     image.visible = false;
@@ -122,6 +132,9 @@ TEST_F(Drawing, DialogueShowsPortraitLabelAndTheTypedCharactersOnly)
     box.SetSpeaker(&al);
     box.ShowText("aaaa");
     box.ShowInstantly();
+    box.shownChars = 0;
+    box.Draw();
+    EXPECT_NE(At(72, 370), kWhite) << "no label before the first character is typed";
     box.shownChars = 2;
     box.Draw();
 
@@ -149,6 +162,11 @@ TEST_F(Drawing, ChoiceMarkerStandsBesideTheSelectedRowOnceOpen)
     EXPECT_TRUE(Bright(73, 384));    // row 2's marker: 379..389
     EXPECT_FALSE(Bright(73, 362));
     EXPECT_FALSE(Bright(73, 406));
+    ClearScreen();
+    box.SetSelected(4);  // items 1 to 4 shown: the marker is on the last row
+    box.Draw();
+    EXPECT_TRUE(Bright(73, 406));
+    EXPECT_FALSE(Bright(73, 384));
 
     CChoiceBox empty;
     SetUpChoice(empty, 0, 4);

@@ -84,8 +84,6 @@ TEST(TextBox, PortraitFollowsTheDialogueBoxWhileASpeakerIsSet)
     al.texture = 40;
     box.SetSpeaker(&al);
     EXPECT_EQ(box.portrait.textureId, 40);
-    EXPECT_FLOAT_EQ(box.portrait.texRect.s0, 0.625f);
-    EXPECT_FLOAT_EQ(box.portrait.texRect.t1, 0.625f);
     box.ShowText("Hi");
     StepOpen(box, 10);
     EXPECT_EQ(box.portrait.state, WidgetState::Open);

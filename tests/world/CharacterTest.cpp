@@ -90,6 +90,8 @@ TEST_F(Characters, StandingAndFacingTiles)
         {0, 0, 0, 0, Direction::kUp, {0, 0, true}, none},
         {9, 3, 0, 0, Direction::kRight, {9, 3, true}, none},
         {8, 3, 0, 0, Direction::kRight, {8, 3, true}, {9, 3, true}},
+        {8, 3, 16, 0, Direction::kRight, {9, 3, true}, none},  // ahead at x 320, the right edge
+        {9, 3, 16, 0, Direction::kUp, none, none},              // feet at x 320
         {8, 7, 0, 0, Direction::kDown, {8, 7, true}, none},
         {8, 7, 0, 0, 9, {8, 7, true}, {8, 7, true}},  // no direction: the centre's own tile
         {40, 3, 0, 0, Direction::kLeft, none, none},

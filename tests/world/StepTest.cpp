@@ -67,6 +67,7 @@ const WalkCase kWalkCases[] = {
     {"left edge stops at pixel 0", {0, 5, 2, 0}, {}, L, 3, 2, {0, 5, 0, 0}},
     {"top edge stops at pixel 0", {5, 0, 0, 3}, {}, U, 3, 3, {5, 0, 0, 0}},
     {"right edge stops on the last column", {18, 5, 29, 0}, {}, R, 3, 3, {19, 5, 0, 0}},
+    {"right edge pulls an offset back to the last column's start", {19, 5, 10, 0}, {}, R, 3, 0, {19, 5, 0, 0}},
     {"last row with an offset is pulled up", {5, 14, 0, 10}, {}, D, 3, 0, {5, 14, 0, 0}},
     // Boxes reaching past the grid never read outside it: outside is blocked.
     {"last row, box reaching row 15, left", {5, 14, 28, 8}, {}, L, 3, 0, {5, 14, 28, 8}},
@@ -121,11 +122,11 @@ TEST_F(Walking, DirectionFourKeepsFacingAndOthersAboveAreRefused)
 
 TEST_F(Walking, AnimationAdvancesThreeSixtyFourthsPerPixelAndWraps)
 {
-    hero->frame = 2.9f;
+    hero->frame = 2.953125f;  // one pixel short of 3, exactly
     Walk(*hero, R, 0);
-    EXPECT_FLOAT_EQ(hero->frame, 2.946875f);
-    Walk(*hero, R, 2);
-    EXPECT_FLOAT_EQ(hero->frame, 0.046875f) << "passing 3 wraps to 0, then one more pixel";
+    EXPECT_EQ(hero->frame, 0.0f) << "reaching 3 wraps to 0";
+    Walk(*hero, R, 1);
+    EXPECT_FLOAT_EQ(hero->frame, 0.09375f);
     Place(*hero, 0, 5).frame = 1.0f;
     Walk(*hero, L);
     EXPECT_FLOAT_EQ(hero->frame, 1.0f) << "a refused step does not animate";

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include "image/TgaImage.h"
+#include "lib/FontSheet.h"
+#include "lib/Picture.h"
+#include "lib/WorldSource.h"
+#include "support/TempDir.h"
+#include "support/TestPicture.h"
+
+namespace {
+
+Picture FromTest(const TestPicture& test, int channels)
+{
+    Picture picture;
+    picture.width = static_cast<int>(test.width);
+    picture.height = static_cast<int>(test.height);
+    picture.channels = channels;
+    picture.pixels = test.BytesTopDown(static_cast<std::uint32_t>(channels));
+    return picture;
+}
+
+} // namespace
+
+TEST(Picture, TgaIsReadByTheGameAsThePicture)
+{
+    TempDir dir;
+    const struct {
+        std::uint32_t width, height;
+        int channels;
+    } cases[] = {{64, 32, 4}, {8, 256, 3}, {1, 1, 3}, {512, 2, 4}};
+    for (const auto& c : cases) {
+        const TestPicture test = TestPicture::Tiles(c.width, c.height, c.channels == 4, c.width + c.height);
+        const std::vector<std::uint8_t> tga = FromTest(test, c.channels).Tga();
+        EXPECT_EQ(tga[2], 10);
+        EXPECT_EQ(tga[16], c.channels * 8);
+        EXPECT_EQ(tga[17] & 0x20, 0) << "bottom-left origin";
+        TgaImage image;
+        ASSERT_EQ(ReadTga(image, dir.Write("p.tga", tga)), TgaOk);
+        EXPECT_EQ(image.bytesPerPixel, static_cast<std::uint32_t>(c.channels));
+        const std::vector<std::uint8_t> read(image.pixels, image.pixels + c.width * c.height * c.channels);
+        EXPECT_EQ(read, test.MemoryBottomUp(static_cast<std::uint32_t>(c.channels))) << c.width << "x" << c.height;
+    }
+}
+
+TEST(Picture, RunLengthPacketsStayWithinARowAndShrinkFlatAreas)
+{
+    Picture flat;
+    flat.width = 256;
+    flat.height = 4;
+    flat.channels = 3;
+    flat.pixels.assign(256 * 4 * 3, 9);
+    flat.pixels[5 * 3] = 200;  // one odd pixel in the top row
+    const std::vector<std::uint8_t> tga = flat.Tga();
+    // Walk the packets: each row's pixels add up to exactly its width.
+    std::size_t at = 18;
+    for (int row = 0; row < flat.height; ++row) {
+        int pixels = 0;
+        while (pixels < flat.width) {
+            ASSERT_LT(at, tga.size());
+            const int count = (tga[at] & 127) + 1;
+            at += 1 + (tga[at] & 128 ? 3 : 3 * count);
+            pixels += count;
+        }
+        EXPECT_EQ(pixels, flat.width) << "row " << row;
+    }
+    EXPECT_EQ(at, tga.size());
+    EXPECT_LT(tga.size(), 18u + 4 * 3 * 8);
+}
+
+TEST(Picture, GreyPicturesBecomeRgbAndKeepTheirAlpha)
+{
+    TempDir dir;
+    const struct {
+        const char* type;
+        int channels;
+    } cases[] = {{"gray:", 3}, {"graya:", 4}, {"rgb:", 3}, {"rgba:", 4}};
+    for (const auto& c : cases) {
+        const std::string path = dir.File(std::string("p") + std::to_string(c.channels) + c.type[0] + ".png");
+        const std::string command = std::string("convert -size 4x2 gradient:black-white ") +
+                                    (c.channels == 4 ? "-alpha set -channel A -evaluate set 50% +channel " : "") +
+                                    "-define png:color-type=" +
+                                    (std::string(c.type) == "gray:" ? "0" : std::string(c.type) == "graya:" ? "4"
+                                                                         : std::string(c.type) == "rgb:" ? "2"
+                                                                                                         : "6") +
+                                    " '" + path + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        Picture picture;
+        std::string error;
+        ASSERT_TRUE(Picture::Load(path, picture, error)) << error;
+        EXPECT_EQ(picture.channels, c.channels) << c.type;
+        EXPECT_EQ(picture.pixels.size(), 4u * 2 * c.channels);
+        EXPECT_EQ(picture.pixels[0], picture.pixels[1]) << c.type;  // grey: R = G
+        if (c.channels == 4) {
+            EXPECT_NEAR(picture.pixels[3], 128, 1) << c.type;
+        }
+    }
+}
+
+TEST(Picture, PngRoundTripKeepsEveryPixelAndSidesAreChecked)
+{
+    TempDir dir;
+    const Picture picture = FromTest(TestPicture::Tiles(16, 8, true, 3), 4);
+    Picture back;
+    std::string error;
+    ASSERT_TRUE(Picture::Load(dir.Write("p.png", picture.Png()), back, error)) << error;
+    EXPECT_EQ(back.channels, 4);
+    EXPECT_EQ(back.pixels, picture.pixels);
+    EXPECT_FALSE(Picture::Load(dir.File("none.png"), back, error));
+    EXPECT_EQ(error, "cannot open the file");
+    EXPECT_FALSE(Picture::Load(dir.Write("bad.png", std::string("not a picture")), back, error));
+    for (int side : {1, 2, 64, 512})
+        EXPECT_TRUE(Picture::IsGameSide(side)) << side;
+    for (int side : {0, 3, 48, 1024, 640})
+        EXPECT_FALSE(Picture::IsGameSide(side)) << side;
+}
+
+TEST(FontSheet, DrawsEachCharacterInItsCellWithinTheGameAdvance)
+{
+    Picture sheet;
+    std::string error;
+    ASSERT_TRUE(FontSheet::Render(WorldSource::kDefaultFont, sheet, error)) << error;
+    ASSERT_EQ(sheet.width, 256);
+    ASSERT_EQ(sheet.height, 256);
+    auto inked = [&](int byte, int fromX, int toX) {
+        int count = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = fromX; x < toX; ++x)
+                count += sheet.pixels[(((byte / 16) * 16 + y) * 256 + (byte % 16) * 16 + x) * 4 + 3] > 0;
+        return count;
+    };
+    for (int byte : {0x41, 0x67, 0x30, 0xE9, 0x80, 0x9C})  // A, g, 0, e acute, euro sign, oe
+        EXPECT_GT(inked(byte, 0, 16), 10) << byte;
+    for (int byte : {0x20, 0x00, 0x0A, 0x81, 0x7F})
+        EXPECT_EQ(inked(byte, 0, 16), 0) << byte;
+    for (int byte : {0x4D, 0x57, 0xC9})  // M, W, E acute
+        EXPECT_EQ(inked(byte, 12, 16), 0) << "inside the 12-pixel advance: " << byte;
+    EXPECT_FALSE(FontSheet::Render("/nonexistent.ttf", sheet, error));
+}

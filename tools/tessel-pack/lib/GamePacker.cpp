@@ -1,0 +1,213 @@
+#include "lib/GamePacker.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "lib/FontSheet.h"
+#include "lib/OutputFolder.h"
+#include "lib/Picture.h"
+#include "lib/ScriptLinter.h"
+#include "lib/TiledMap.h"
+#include "lib/WorldFile.h"
+#include "lib/WorldSource.h"
+#include "world/MapFileReader.h"
+
+namespace {
+
+const char* const kWorldJson = "world.json";
+
+std::string Size(const Picture& picture)
+{
+    return std::to_string(picture.width) + " x " + std::to_string(picture.height);
+}
+
+} // namespace
+
+GamePacker::GamePacker(std::string sourceDir, Diagnostics& diagnostics)
+    : sourceDir(std::move(sourceDir)), diagnostics(diagnostics)
+{
+}
+
+std::string GamePacker::SourcePath(const std::string& relative) const
+{
+    if (!relative.empty() && relative[0] == '/')
+        return relative;
+    return (std::filesystem::path(sourceDir) / relative).string();
+}
+
+void GamePacker::Error(const WorldSpec::Place& place, const std::string& message)
+{
+    diagnostics.Error(kWorldJson, place.line, place.column, message);
+}
+
+bool GamePacker::ReadText(const std::string& relative, const WorldSpec::Place& place, std::string& text)
+{
+    std::ifstream file(SourcePath(relative), std::ios::binary);
+    if (!file) {
+        Error(place, "cannot open " + relative);
+        return false;
+    }
+    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return true;
+}
+
+void GamePacker::Add(const std::string& path, std::vector<std::uint8_t> bytes, const std::string& from,
+                     const WorldSpec::Place& place)
+{
+    const auto existing = files.find(path);
+    if (existing != files.end() && existing->second != bytes) {
+        Error(place, from + " and " + madeFrom[path] + " would both be " + path + ", with different contents");
+        return;
+    }
+    files[path] = std::move(bytes);
+    madeFrom[path] = from;
+}
+
+bool GamePacker::Build()
+{
+    const std::size_t errorsBefore = diagnostics.ErrorCount();
+    std::string json;
+    std::ifstream file(SourcePath(kWorldJson), std::ios::binary);
+    if (!file) {
+        diagnostics.Error(kWorldJson, 0, 0, "cannot open " + SourcePath(kWorldJson));
+        return false;
+    }
+    json.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (!WorldSource::Parse(json, kWorldJson, world, diagnostics) && world.name.empty())
+        return false;
+    PackScripts();
+    PackFont();
+    PackTextures();
+    PackMaps();
+    PackWorldFile();
+    return diagnostics.ErrorCount() == errorsBefore;
+}
+
+void GamePacker::PackScripts()
+{
+    std::vector<ScriptFile> sources;
+    for (const WorldSpec::Script& entry : world.scripts) {
+        std::string text;
+        if (!ReadText(entry.source, entry.place, text))
+            continue;
+        ScriptFile source{entry.source, ScriptSource::Parse(text, entry.source, diagnostics)};
+        for (const SourceScript& script : source.scripts) {
+            if (script.id != 0 && !scriptIds.insert(script.id).second)
+                diagnostics.Warning(entry.source, script.headerLine, 1,
+                                    "script " + std::to_string(script.id) +
+                                        " is defined twice in the world; the game takes the one loaded first");
+        }
+        Add("tsl/" + entry.file, ScriptSource::Container(source.scripts), entry.source, entry.place);
+        sources.push_back(std::move(source));
+    }
+    ScriptLinter::LintWorld(sources, diagnostics);
+    // The engine draws text from the sheet SetFont names and has none before.
+    if (!sources.empty() && !ScriptLinter::AnyScriptCalls(sources, "SetFont"))
+        diagnostics.Warning(kWorldJson, world.font.place.line, world.font.place.column,
+                            "no script calls SetFont, so texts have no glyph sheet to be drawn from; start the "
+                            "game with \"SetFont <texture name of the font> ;\"");
+    if (world.startScript != 0 && !scriptIds.count(world.startScript) && diagnostics.ErrorCount() == 0)
+        Error(world.startScriptPlace, "the start script " + std::to_string(world.startScript) +
+                                          " is in no script source");
+}
+
+void GamePacker::PackFont()
+{
+    if (!world.font.wanted || world.font.texture == 0)
+        return;
+    Picture sheet;
+    std::string error;
+    if (!FontSheet::Render(world.font.ttf, sheet, error)) {
+        Error(world.font.place, world.font.ttf + ": " + error);
+        return;
+    }
+    Add("tga/" + world.font.file, sheet.Tga(), world.font.ttf, world.font.place);
+}
+
+bool GamePacker::PackPicture(const std::string& path, const std::string& display, const std::string& tgaFile,
+                             const WorldSpec::Place& place)
+{
+    Picture picture;
+    std::string error;
+    if (!Picture::Load(path, picture, error)) {
+        Error(place, display + ": " + error);
+        return false;
+    }
+    if (!Picture::IsGameSide(picture.width) || !Picture::IsGameSide(picture.height)) {
+        Error(place, display + " is " + Size(picture) +
+                         " pixels; the game takes sides of 1, 2, 4, 8, 16, 32, 64, 128, 256 or 512 pixels");
+        return false;
+    }
+    Add("tga/" + tgaFile, picture.Tga(), display, place);
+    return true;
+}
+
+void GamePacker::PackTextures()
+{
+    for (const WorldSpec::Texture& texture : world.textures)
+        PackPicture(SourcePath(texture.source), texture.source, texture.file, texture.place);
+}
+
+void GamePacker::PackMaps()
+{
+    for (const WorldSpec::Map& entry : world.maps) {
+        const std::string path = SourcePath(entry.source);
+        if (!std::filesystem::exists(path)) {
+            Error(entry.place, "cannot open " + entry.source);
+            continue;
+        }
+        ImportedMap imported;
+        if (!ImportTiledMap(path, entry.source, imported, diagnostics))
+            continue;
+        for (const MapPicture& picture : imported.pictures)
+            PackPicture(picture.sourcePath, picture.sourcePath, picture.tgaFile, entry.place);
+        CheckMapScripts(imported.mapBytes, entry.source);
+        Add("map/" + entry.name + ".map", std::move(imported.mapBytes), entry.source, entry.place);
+    }
+}
+
+void GamePacker::CheckMapScripts(const std::vector<std::uint8_t>& mapBytes, const std::string& display)
+{
+    MapFile map;
+    if (!ParseMapFile(mapBytes, map).accepted)
+        return;
+    std::set<std::uint16_t> used;
+    used.insert(map.startScript);
+    for (const CNpc& npc : map.npcs)
+        used.insert(npc.actionScript);
+    for (std::uint16_t x = 0; x < map.width; ++x)
+        for (std::uint16_t y = 0; y < map.height; ++y) {
+            used.insert(map.events.At(x, y).actionScript);
+            used.insert(map.events.At(x, y).stepOnScript);
+        }
+    for (std::uint16_t id : used)
+        if (id != 0 && !scriptIds.count(id))
+            diagnostics.Warning(display, 0, 0, "the map starts script " + std::to_string(id) +
+                                                   ", which no script source defines");
+}
+
+void GamePacker::PackWorldFile()
+{
+    WorldFile file;
+    for (const WorldSpec::Script& script : world.scripts)
+        file.scripts.push_back(script.file);
+    if (world.font.wanted && world.font.texture != 0)
+        file.textures.push_back({world.font.texture, world.font.file});
+    for (const WorldSpec::Texture& texture : world.textures)
+        file.textures.push_back({texture.texture, texture.file});
+    file.startScript = world.startScript;
+    if (!world.name.empty())
+        Add("wor/" + world.name + ".world", file.Bytes(), kWorldJson, WorldSpec::Place());
+}
+
+bool GamePacker::Write(const std::string& gameDir)
+{
+    OutputFolder folder(gameDir, "wor");
+    if (!folder.Open(diagnostics))
+        return false;
+    for (const auto& file : files)
+        if (!folder.Write(file.first, file.second, diagnostics))
+            return false;
+    return folder.Commit(diagnostics);
+}

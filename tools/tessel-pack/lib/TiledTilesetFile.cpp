@@ -1,0 +1,32 @@
+#include "lib/TiledTilesetFile.h"
+
+#include <fstream>
+
+#include "lib/TiledPath.h"
+#include "lib/TmjReader.h"
+#include "lib/TmxReader.h"
+
+void ReadExternalTileset(const std::string& mapPath, const std::string& mapDisplay, int line,
+                         const std::string& source, TiledTileset& tileset, Diagnostics& diagnostics)
+{
+    const std::string path = TiledPath::Beside(mapPath, source);
+    const std::string display = TiledPath::Beside(mapDisplay, source);
+    tileset.file = mapDisplay;
+    tileset.line = line;
+    if (!std::ifstream(path, std::ios::binary)) {
+        diagnostics.Error(mapDisplay, line, 0, "the tileset file '" + source + "' (" + display +
+                                                   ") cannot be opened: the map's tiles from it would be lost");
+        tileset.loaded = false;
+        return;
+    }
+    const std::string extension = TiledPath::Extension(path);
+    if (extension == ".tsx")
+        tileset.loaded = TmxReader(path, display, diagnostics).ReadTileset(tileset);
+    else if (extension == ".tsj" || extension == ".json")
+        tileset.loaded = TmjReader(path, display, diagnostics).ReadTileset(tileset);
+    else {
+        diagnostics.Error(mapDisplay, line, 0, "the tileset file '" + source +
+                                                   "' is neither .tsx nor .tsj/.json: Tiled's tileset formats");
+        tileset.loaded = false;
+    }
+}

@@ -1,0 +1,319 @@
+#include "lib/WorldSource.h"
+
+#include <nlohmann/json.hpp>
+
+#include <set>
+
+#include "lib/JsonPositions.h"
+
+using nlohmann::json;
+
+const char* const WorldSource::kDefaultFont = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
+
+namespace {
+
+std::string Stem(const std::string& path)
+{
+    std::string base = path.substr(path.find_last_of("/\\") + 1);
+    const std::size_t dot = base.find('.');
+    return dot == std::string::npos || dot == 0 ? base : base.substr(0, dot);
+}
+
+// Reads the members of world.json, reporting at the place of each value.
+class Reader {
+public:
+    Reader(const std::string& text, const std::string& file, Diagnostics& diagnostics)
+        : positions(text), file(file), diagnostics(diagnostics)
+    {
+    }
+
+    WorldSpec::Place PlaceOf(const std::string& pointer) const
+    {
+        WorldSpec::Place place;
+        positions.Find(pointer, place.line, place.column);
+        return place;
+    }
+
+    void Error(const std::string& pointer, const std::string& message)
+    {
+        const WorldSpec::Place place = PlaceOf(pointer);
+        diagnostics.Error(file, place.line, place.column, message);
+    }
+
+    void Warning(const std::string& pointer, const std::string& message)
+    {
+        const WorldSpec::Place place = PlaceOf(pointer);
+        diagnostics.Warning(file, place.line, place.column, message);
+    }
+
+    // Known keys of an object; any other key is reported (a typo would be
+    // ignored otherwise).
+    void OnlyKeys(const json& object, const std::string& pointer, const std::set<std::string>& known)
+    {
+        for (auto it = object.begin(); it != object.end(); ++it)
+            if (!known.count(it.key()))
+                Warning(pointer + "/" + it.key(), "unknown key \"" + it.key() + "\" is ignored");
+    }
+
+    bool Text(const json& object, const std::string& pointer, const std::string& key, bool required,
+              std::string& out)
+    {
+        const auto found = object.find(key);
+        if (found == object.end()) {
+            if (required)
+                Error(pointer, "\"" + key + "\" is missing");
+            return false;
+        }
+        if (!found->is_string() || found->get<std::string>().empty()) {
+            Error(pointer + "/" + key, "\"" + key + "\" must be a non-empty string");
+            return false;
+        }
+        out = found->get<std::string>();
+        return true;
+    }
+
+    bool Number(const json& object, const std::string& pointer, const std::string& key, bool required,
+                long low, long high, long& out)
+    {
+        const auto found = object.find(key);
+        if (found == object.end()) {
+            if (required)
+                Error(pointer, "\"" + key + "\" is missing");
+            return false;
+        }
+        if (!found->is_number_integer() || found->get<long>() < low || found->get<long>() > high) {
+            Error(pointer + "/" + key, "\"" + key + "\" must be a whole number from " + std::to_string(low) +
+                                           " to " + std::to_string(high));
+            return false;
+        }
+        out = found->get<long>();
+        return true;
+    }
+
+    bool FileName(const json& object, const std::string& pointer, const std::string& key, std::string& out,
+                  const std::string& fallback, std::size_t maxLength)
+    {
+        if (object.find(key) == object.end()) {
+            out = fallback;
+        } else if (!Text(object, pointer, key, true, out)) {
+            return false;
+        }
+        if (!WorldSource::IsFileName(out, maxLength)) {
+            Error(pointer + (object.find(key) == object.end() ? "" : "/" + key),
+                  "\"" + out + "\" cannot be a file name of the game: use 1 to " + std::to_string(maxLength) +
+                      " plain ASCII characters without '/', '\\' or quotes");
+            return false;
+        }
+        return true;
+    }
+
+    bool TextureName(const json& object, const std::string& pointer, std::uint16_t& out)
+    {
+        long value = 0;
+        if (!Number(object, pointer, "texture", true, 1, 65535, value))
+            return false;
+        if (value % 256 == 0) {
+            Error(pointer + "/texture", "texture " + std::to_string(value) +
+                                            " cannot be listed: the world file takes a name whose low byte "
+                                            "is 0 (256, 512, ...) for the end of its list");
+            return false;
+        }
+        out = static_cast<std::uint16_t>(value);
+        return true;
+    }
+
+    bool Array(const json& root, const std::string& key, const json*& out)
+    {
+        const auto found = root.find(key);
+        if (found == root.end())
+            return false;
+        if (!found->is_array()) {
+            Error("/" + key, "\"" + key + "\" must be a list ([...])");
+            return false;
+        }
+        out = &*found;
+        return true;
+    }
+
+    bool Object(const json& value, const std::string& pointer, const std::string& what)
+    {
+        if (value.is_object())
+            return true;
+        Error(pointer, what + " must be an object ({...})");
+        return false;
+    }
+
+    JsonPositions positions;
+    const std::string& file;
+    Diagnostics& diagnostics;
+};
+
+void ReadFont(Reader& reader, const json& root, WorldSpec& world)
+{
+    const auto found = root.find("font");
+    if (found == root.end() || !reader.Object(*found, "/font", "\"font\""))
+        return;
+    const json& font = *found;
+    reader.OnlyKeys(font, "/font", {"ttf", "texture", "file"});
+    world.font.wanted = true;
+    world.font.place = reader.PlaceOf("/font");
+    world.font.ttf = WorldSource::kDefaultFont;
+    if (font.find("ttf") != font.end())
+        reader.Text(font, "/font", "ttf", true, world.font.ttf);
+    reader.TextureName(font, "/font", world.font.texture);
+    reader.FileName(font, "/font", "file", world.font.file, "font.tga", 255);
+}
+
+void ReadScripts(Reader& reader, const json& root, WorldSpec& world)
+{
+    const json* list = nullptr;
+    if (!reader.Array(root, "scripts", list))
+        return;
+    std::set<std::string> files;
+    for (std::size_t i = 0; i < list->size(); ++i) {
+        const std::string pointer = "/scripts/" + std::to_string(i);
+        if (!reader.Object((*list)[i], pointer, "a script entry"))
+            continue;
+        reader.OnlyKeys((*list)[i], pointer, {"source", "file"});
+        WorldSpec::Script script;
+        script.place = reader.PlaceOf(pointer);
+        if (!reader.Text((*list)[i], pointer, "source", true, script.source))
+            continue;
+        if (!reader.FileName((*list)[i], pointer, "file", script.file, Stem(script.source) + ".tsl", 255))
+            continue;
+        if (!files.insert(script.file).second)
+            reader.Error(pointer, "the script file \"" + script.file + "\" is listed twice");
+        world.scripts.push_back(script);
+    }
+}
+
+void ReadTextures(Reader& reader, const json& root, WorldSpec& world)
+{
+    const json* list = nullptr;
+    if (!reader.Array(root, "textures", list))
+        return;
+    std::set<int> names;
+    if (world.font.wanted)
+        names.insert(world.font.texture);
+    for (std::size_t i = 0; i < list->size(); ++i) {
+        const std::string pointer = "/textures/" + std::to_string(i);
+        if (!reader.Object((*list)[i], pointer, "a texture entry"))
+            continue;
+        reader.OnlyKeys((*list)[i], pointer, {"texture", "source", "file"});
+        WorldSpec::Texture texture;
+        texture.place = reader.PlaceOf(pointer);
+        const bool named = reader.TextureName((*list)[i], pointer, texture.texture);
+        if (!reader.Text((*list)[i], pointer, "source", true, texture.source) || !named)
+            continue;
+        if (!reader.FileName((*list)[i], pointer, "file", texture.file, Stem(texture.source) + ".tga", 255))
+            continue;
+        if (!names.insert(texture.texture).second)
+            reader.Warning(pointer + "/texture", "texture " + std::to_string(texture.texture) +
+                                                     " is listed twice: the later picture replaces the earlier");
+        world.textures.push_back(texture);
+    }
+}
+
+void ReadMaps(Reader& reader, const json& root, WorldSpec& world)
+{
+    const json* list = nullptr;
+    if (!reader.Array(root, "maps", list))
+        return;
+    std::set<std::string> names;
+    for (std::size_t i = 0; i < list->size(); ++i) {
+        const std::string pointer = "/maps/" + std::to_string(i);
+        if (!reader.Object((*list)[i], pointer, "a map entry"))
+            continue;
+        reader.OnlyKeys((*list)[i], pointer, {"source", "name"});
+        WorldSpec::Map map;
+        map.place = reader.PlaceOf(pointer);
+        if (!reader.Text((*list)[i], pointer, "source", true, map.source))
+            continue;
+        // "map\" + name + ".map" must stay within 255 bytes of a string.
+        if (!reader.FileName((*list)[i], pointer, "name", map.name, Stem(map.source), 251))
+            continue;
+        if (!names.insert(map.name).second)
+            reader.Error(pointer, "the map name \"" + map.name + "\" is used twice");
+        world.maps.push_back(map);
+    }
+}
+
+std::string ParseMessage(const std::string& what)
+{
+    const std::size_t column = what.find("column ");
+    const std::size_t colon = what.find(": ", column == std::string::npos ? 0 : column);
+    return colon == std::string::npos ? what : what.substr(colon + 2);
+}
+
+} // namespace
+
+bool WorldSource::IsFileName(const std::string& name, std::size_t maxLength)
+{
+    if (name.empty() || name.size() > maxLength || name == "." || name == "..")
+        return false;
+    for (char c : name)
+        if (c <= ' ' || c > '~' || c == '/' || c == '\\' || c == '"' || c == ':' || c == '*' || c == '?' ||
+            c == '<' || c == '>' || c == '|')
+            return false;
+    return true;
+}
+
+bool WorldSource::Parse(const std::string& jsonText, const std::string& file, WorldSpec& world,
+                        Diagnostics& diagnostics)
+{
+    const std::size_t errorsBefore = diagnostics.ErrorCount();
+    json root;
+    try {
+        root = json::parse(jsonText);
+    } catch (const json::parse_error& error) {
+        int line = 0, column = 0;
+        JsonPositions::LineColumn(jsonText, error.byte > 0 ? error.byte - 1 : 0, line, column);
+        diagnostics.Error(file, line, column, "broken JSON: " + ParseMessage(error.what()));
+        return false;
+    }
+    Reader reader(jsonText, file, diagnostics);
+    if (!reader.Object(root, "", "world.json"))
+        return false;
+    reader.OnlyKeys(root, "", {"name", "start_script", "font", "scripts", "textures", "maps"});
+    for (const std::string& pointer : reader.positions.Duplicates())
+        reader.Warning(pointer, "\"" + pointer.substr(pointer.rfind('/') + 1) +
+                                    "\" is given twice in one object; only the last one counts");
+    // "wor\" + name + ".world" must stay within 255 bytes.
+    if (root.find("name") == root.end())
+        reader.Error("", "\"name\" is missing: the world file is wor\\<name>.world, and the game opens "
+                         "wor\\Sylva.world");
+    else if (reader.FileName(root, "", "name", world.name, "", 245) && world.name != "Sylva")
+        reader.Warning("/name", "the game opens wor\\Sylva.world; a world named \"" + world.name +
+                                    "\" is not started by it");
+    long start = 0;
+    world.startScriptPlace = reader.PlaceOf("/start_script");
+    if (reader.Number(root, "", "start_script", false, 0, 65535, start))
+        world.startScript = static_cast<std::uint16_t>(start);
+    else if (root.find("start_script") == root.end())
+        reader.Warning("", "no \"start_script\": nothing starts, and the screen stays black");
+    ReadFont(reader, root, world);
+    ReadScripts(reader, root, world);
+    ReadTextures(reader, root, world);
+    ReadMaps(reader, root, world);
+    return diagnostics.ErrorCount() == errorsBefore;
+}
+
+std::string WorldSource::Write(const WorldSpec& world)
+{
+    json root = json::object();
+    root["name"] = world.name;
+    root["start_script"] = world.startScript;
+    json scripts = json::array();
+    for (const WorldSpec::Script& script : world.scripts)
+        scripts.push_back({{"source", script.source}, {"file", script.file}});
+    root["scripts"] = scripts;
+    json textures = json::array();
+    for (const WorldSpec::Texture& texture : world.textures)
+        textures.push_back({{"texture", texture.texture}, {"source", texture.source}, {"file", texture.file}});
+    root["textures"] = textures;
+    json maps = json::array();
+    for (const WorldSpec::Map& map : world.maps)
+        maps.push_back({{"source", map.source}, {"name", map.name}});
+    root["maps"] = maps;
+    return root.dump(2) + "\n";
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What world.json asks for. Every entry remembers where world.json names it,
+// so that a later problem with its file can point there.
+struct WorldSpec {
+    struct Place {
+        int line = 0;
+        int column = 0;
+    };
+    struct Font {
+        bool wanted = false;
+        std::string ttf;
+        std::uint16_t texture = 0;
+        std::string file;
+        Place place;
+    };
+    struct Script {
+        std::string source;
+        std::string file;
+        Place place;
+    };
+    struct Texture {
+        std::uint16_t texture = 0;
+        std::string source;
+        std::string file;
+        Place place;
+    };
+    struct Map {
+        std::string source;
+        std::string name;
+        Place place;
+    };
+
+    std::string name;
+    std::uint16_t startScript = 0;
+    Place startScriptPlace;
+    Font font;
+    std::vector<Script> scripts;
+    std::vector<Texture> textures;
+    std::vector<Map> maps;
+};
