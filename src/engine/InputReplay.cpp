@@ -1,5 +1,7 @@
 #include "engine/InputReplay.h"
 
+#include <SDL/SDL_keysym.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -20,6 +22,10 @@ bool ReadFrameLine(std::istringstream& words, InputReplay::Frame& frame)
             RecordedKey key;
             key.down = word == "down";
             if (!(words >> key.sym) || (key.down && !(words >> key.unicode)))
+                return false;
+            // The key indexes the key table: a damaged file must not reach
+            // past it.
+            if (key.sym <= SDLK_FIRST || key.sym >= SDLK_LAST || key.unicode < 0 || key.unicode > 0xFFFF)
                 return false;
             frame.keys.push_back(key);
         } else {

@@ -53,6 +53,9 @@ TEST(SessionFile, BadFilesAreRefusedWithOneLine)
         {"tessel-session 2\nseed 1\ninput\nend 1\n", "recorded by version 2, this game plays version 1"},
         {"tessel-session 1\nseed 1\ninput\n3 jump\nend 4\n", "line 4 cannot be read"},
         {"tessel-session 1\nseed 1\ninput\n3 down 113\nend 4\n", "line 4 cannot be read"},
+        {"tessel-session 1\nseed 1\ninput\n3 down 99999 0\nend 4\n", "line 4 cannot be read"},  // past the key table
+        {"tessel-session 1\nseed 1\ninput\n3 up -5\nend 4\n", "line 4 cannot be read"},
+        {"tessel-session 1\nseed 1\ninput\n3 down 113 70000\nend 4\n", "line 4 cannot be read"},
         {"tessel-session 1\nseed 1\nfile zz\ninput\nend 4\n", "line 3 cannot be read"},
         {"tessel-session 1\nseed 1\ninput\n3 time 5\n", "has no end line"},
     };
