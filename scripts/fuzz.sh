@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 sh scripts/install-deps.sh fuzz
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSEL_FUZZ=ON \
-  -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_TOOLS=OFF -DTESSEL_BUILD_BENCH=OFF >/dev/null
+  -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_TOOLS=ON -DTESSEL_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 status=0

@@ -1,9 +1,10 @@
 #!/bin/sh
-# Builds the game and runs it on the bundled demo world.
+# Builds the game and the packing tool, packs the demo world Sylva from its
+# sources in data/sylva and runs the game in it.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh game
-cmake -S . -B build-game -DCMAKE_BUILD_TYPE=Release -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_TOOLS=OFF -DTESSEL_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B build-game -DCMAKE_BUILD_TYPE=Release -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_TOOLS=ON -DTESSEL_BUILD_BENCH=OFF >/dev/null
 cmake --build build-game --parallel "$(nproc)" --target tessel demo_world
 cd build-game/demo
 exec ../tessel

@@ -2,11 +2,7 @@
 
 #include "script/ScriptLexer.h"
 
-namespace {
-
-const ScriptToken kEndToken{"", TokEnd, 0};
-
-} // namespace
+const ScriptToken CScript::kEndToken{"", TokEnd, 0};
 
 void CScript::Reset()
 {
@@ -17,6 +13,8 @@ void CScript::Reset()
     intVariables.entries.clear();
     floatVariables.entries.clear();
     stringVariables.entries.clear();
+    memo.reset();
+    names.Clear();
 }
 
 void CScript::Tokenize(const std::string& text, std::uint16_t scriptId)
@@ -27,6 +25,7 @@ void CScript::Tokenize(const std::string& text, std::uint16_t scriptId)
     ScriptLexer lexer(source);
     while (!lexer.AtEnd())
         tokens.push_back(lexer.Next());
+    memo = std::make_shared<ScriptMemo>(tokens);
 }
 
 ScriptTokenRef CScript::TokenAt(std::int32_t index) const
@@ -38,6 +37,11 @@ ScriptTokenRef CScript::TokenAt(std::int32_t index) const
     }
     ref.token = &tokens[index];
     ref.type = ref.token->type;
+    return Retype(ref);
+}
+
+ScriptTokenRef CScript::Retype(ScriptTokenRef ref) const
+{
     if (ref.type != TokWord)
         return ref;
     // A name present in several lists reads as string, then float, then int.
@@ -49,6 +53,19 @@ ScriptTokenRef CScript::TokenAt(std::int32_t index) const
     else if ((ref.variableIndex = intVariables.Find(name)) >= 0)
         ref.type = TokIntVar;
     return ref;
+}
+
+const ScriptNameCache::Entry& CScript::ResolveWord(std::int32_t position) const
+{
+    ScriptNameCache::Entry& entry = names.Checked(static_cast<std::size_t>(position));
+    ScriptTokenRef ref;
+    ref.token = &tokens[position];
+    ref.type = TokWord;
+    const ScriptTokenRef found = Retype(ref);
+    entry.epoch = names.Epoch();
+    entry.type = found.type;
+    entry.variableIndex = found.variableIndex;
+    return entry;
 }
 
 ScriptTokenRef CScript::ReadToken()

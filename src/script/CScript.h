@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "script/ScriptMemo.h"
+#include "script/ScriptNameCache.h"
 #include "script/ScriptToken.h"
 #include "script/ScriptTokenRef.h"
 #include "script/ScriptVariableList.h"
@@ -31,6 +34,39 @@ public:
     ScriptTokenRef ReadToken();
     // What NextToken would make of the stored token at `index`.
     ScriptTokenRef TokenAt(std::int32_t index) const;
+    // The same answer as TokenAt, remembered per token until a variable is
+    // created; the reference also carries the token's position.
+    ScriptTokenRef TokenAtRemembered(std::int32_t index) const;
+    // The first int variable named by the text of the token at `position`
+    // (-1: none), remembered until a variable is created.
+    int IntVariableIndexAt(std::int32_t position) const
+    {
+        ScriptNameCache::Entry& entry = names.At(static_cast<std::size_t>(position), tokens.size(), Additions());
+        if (entry.epoch != names.Epoch()) {
+            entry.epoch = names.Epoch();
+            entry.type = TokIntVar;
+            entry.variableIndex = intVariables.Find(tokens[position].text);
+        }
+        return entry.variableIndex;
+    }
+    // Brings what the words resolved to up to date with the variables. The
+    // interpreter calls it before each statement; within a statement no
+    // word is read after a variable is created.
+    void RefreshNames() const { names.Refresh(tokens.size(), Additions()); }
+    // What the word at `position` resolves to, after RefreshNames and with
+    // no variable created since.
+    const ScriptNameCache::Entry& WordAt(std::int32_t position) const
+    {
+        const ScriptNameCache::Entry& entry = names.Checked(static_cast<std::size_t>(position));
+        return entry.epoch == names.Epoch() ? entry : ResolveWord(position);
+    }
+    // ReadToken through TokenAtRemembered.
+    ScriptTokenRef ReadTokenRemembered();
+    // The index of the global named by the word at `position`, as
+    // `findGlobal(name)` gives it, remembered while no global is added
+    // (`globalsAdded` counts them).
+    template <typename FindGlobal>
+    int GlobalIndexAt(std::int32_t position, std::uint32_t globalsAdded, FindGlobal findGlobal) const;
     bool HasTokenAt(std::int32_t index) const
     {
         return index >= 0 && static_cast<std::size_t>(index) < tokens.size();
@@ -43,7 +79,60 @@ public:
     ScriptVariableList<std::int32_t> intVariables;
     ScriptVariableList<float> floatVariables;
     ScriptVariableList<std::string> stringVariables;
+    // What the token list decides, shared by every copy of the compiled
+    // script; null until Tokenize. The tokens must not change after it.
+    std::shared_ptr<ScriptMemo> memo;
 
 private:
     static ScriptToken ToCopy(const ScriptTokenRef& ref);
+    ScriptTokenRef Retype(ScriptTokenRef ref) const;
+    // Looks the word at `position` up and remembers the answer.
+    const ScriptNameCache::Entry& ResolveWord(std::int32_t position) const;
+
+    static const ScriptToken kEndToken;
+    std::uint32_t Additions() const
+    {
+        return intVariables.additions + floatVariables.additions + stringVariables.additions;
+    }
+    // What this run's words resolved to; copied with the run.
+    mutable ScriptNameCache names;
 };
+
+inline ScriptTokenRef CScript::TokenAtRemembered(std::int32_t index) const
+{
+    ScriptTokenRef ref;
+    if (!HasTokenAt(index)) {
+        ref.token = &kEndToken;
+        return ref;
+    }
+    ref.token = &tokens[index];
+    ref.type = ref.token->type;
+    ref.position = index;
+    if (ref.type != TokWord)
+        return ref;
+    names.Refresh(tokens.size(), Additions());
+    const ScriptNameCache::Entry& entry = WordAt(index);
+    ref.type = entry.type;
+    ref.variableIndex = entry.variableIndex;
+    return ref;
+}
+
+inline ScriptTokenRef CScript::ReadTokenRemembered()
+{
+    ScriptTokenRef ref = TokenAtRemembered(programCounter);
+    if (!ref.IsEnd())
+        ++programCounter;
+    return ref;
+}
+
+template <typename FindGlobal>
+int CScript::GlobalIndexAt(std::int32_t position, std::uint32_t globalsAdded, FindGlobal findGlobal) const
+{
+    ScriptNameCache::Entry& entry = names.At(static_cast<std::size_t>(position), tokens.size(), Additions());
+    const std::uint32_t stamp = globalsAdded + 1;
+    if (entry.globalsSize != stamp) {
+        entry.globalIndex = findGlobal(tokens[position].text);
+        entry.globalsSize = stamp;
+    }
+    return entry.globalIndex;
+}

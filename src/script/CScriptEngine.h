@@ -92,6 +92,21 @@ public:
     // The milliseconds that Clock stores; time since program start by default.
     void SetClockSource(std::function<std::uint32_t()> source) { clockSource = std::move(source); }
 
+    // --- remembering what the token lists decide -------------------------
+    // On (the default), the interpreter remembers what it works out from a
+    // script's tokens alone (where a scan lands, where an expression ends,
+    // the values of literals, which command a word names) and what each
+    // word of a run resolved to until a variable is created. Off, it works
+    // everything out again each time. Scripts cannot tell the difference;
+    // the switch exists to prove that.
+    void SetMemoising(bool on) { memoising = on; }
+    bool IsMemoising() const { return memoising; }
+
+    // At most this many statements per Execute (0, the default: no limit);
+    // Execute then returns as at the end of a frame, still running. For
+    // tools and tests that run scripts which may never end.
+    void SetStatementLimit(std::uint64_t limit) { statementLimit = limit; }
+
 private:
     enum class StatementResult { Continue, EndRun, Pause };
 
@@ -102,6 +117,8 @@ private:
         std::int32_t second = -1;
         bool comparisons = false;
         bool Match(std::int32_t id) const;
+        // Names the set, never 0.
+        std::int32_t Key() const { return (first + 2) | ((second + 2) << 8) | ((comparisons ? 1 : 0) << 16); }
     };
 
     // Reading tokens of a run. Reaching the end of the tokens in the middle
@@ -110,12 +127,49 @@ private:
     ScriptTokenRef Read(CScript& run);
     void Unread(CScript& run, const ScriptTokenRef& token);
 
+    // The memo of a run's script when memoising and the memo fits its tokens.
+    ScriptMemo* MemoOf(const CScript& run) const
+    {
+        if (!memoising || !run.memo || run.memo->TokenCount() != run.tokens.size())
+            return nullptr;
+        return run.memo.get();
+    }
+    // The number the token at `position` gives in an expression, read
+    // through the memo (which the caller has checked).
+    float OperandAt(const CScript& run, std::int32_t position) const;
+    // Where the expression at the program counter ends (its terminator's
+    // index), or -1 when that is not remembered here; `alternating` tells
+    // whether it is a plain number-operator-number chain.
+    std::int32_t PlannedEnd(CScript& run, Terminators stops, bool& alternating);
+    float EvalPlanned(CScript& run, std::int32_t end, bool alternating);
+    float EvalAlternating(const CScript& run, std::int32_t begin, std::int32_t end) const;
+    // The numeric expression of tokens [begin, end).
+    float EvalSpan(const CScript& run, std::int32_t begin, std::int32_t end, bool alternating);
+    float EvalItemsOfSpan(const CScript& run, std::int32_t begin, std::int32_t end);
+    float WordValue(const CScript& run, std::int32_t position, const ScriptNameCache::Entry& word) const;
+    // Runs the statement begun by `token` from the memo's statement plan;
+    // false, having done nothing, when there is no plan for it.
+    // With `mayFuse`, an `endwhile` or `next` also runs the loop head it
+    // goes back to, as the statement after it, and counts it in
+    // fusedStatements.
+    bool RunPlanned(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result,
+                    bool mayFuse);
+    bool PlannedAssign(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result);
+    bool PlannedLoopEnd(CScript& run, ScriptMemo& memo, std::int32_t keyword, StatementResult& result);
+    bool PlannedCondition(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result);
+    bool PlannedFor(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result);
+    std::int32_t ScanTarget(const CScript& run, ScriptMemo::Scan scan, std::int32_t start) const;
+
     float EvalNumberOn(CScript& run, Terminators stops);
     std::string EvalStringOn(CScript& run, Terminators stops);
+    // EvalStringOn, appending to `text`.
+    void EvalStringInto(CScript& run, Terminators stops, std::string& text);
     ExprItem ItemOf(const CScript* run, const ScriptTokenRef& token) const;
     void AppendText(const CScript* run, const ScriptTokenRef& token, std::string& text) const;
     ScriptTokenRef RefOf(const CScript* run, const ScriptToken& token) const;
     std::string NameFrom(const CScript& run, const ScriptTokenRef& token) const;
+    void NameInto(const CScript& run, const ScriptTokenRef& token, std::string& name) const;
+    int GlobalIndexOf(const CScript* run, const ScriptTokenRef& token) const;
     bool EvalCondition(CScript& run, std::int32_t closingKeyword);
 
     StatementResult RunStatement(CScript& run, const ScriptTokenRef& token);
@@ -135,7 +189,7 @@ private:
     StatementResult Command(CScript& run, const ScriptTokenRef& word);
     // The seven commands the interpreter carries out itself; false in
     // `handled` when the word is none of them.
-    StatementResult BuiltIn(CScript& run, const std::string& word, bool& handled);
+    StatementResult BuiltIn(CScript& run, const ScriptTokenRef& word, bool& handled);
     StatementResult Hasard(CScript& run);
 
     // Scans used by the control flow. Forward scans start at the program
@@ -152,7 +206,19 @@ private:
     ScriptVariableList<CScriptValue> globals;
 
     bool statementCutShort = false;
+    bool memoising = true;
+    std::uint64_t fusedStatements = 0;
+    // The memo of the statement being run (MemoOf the front run), for the
+    // scans of the control flow.
+    ScriptMemo* statementMemo = nullptr;
+    std::uint64_t statementLimit = 0;
+    // Buffers reused from statement to statement, so that running a
+    // statement allocates nothing once they have grown.
     std::vector<ExprItem> scratchItems;
+    std::vector<ExprItem> scratchInner;
+    std::string scratchText;
+    std::string loopName;
+    std::vector<std::string> declaredNames;
 
     std::ostream* output;
     std::function<int()> randomSource;

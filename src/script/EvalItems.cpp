@@ -6,24 +6,6 @@
 
 namespace {
 
-float Apply(std::int32_t code, float left, float right)
-{
-    switch (code) {
-    case ExprItem::kPower:
-        return ToFloat32(std::pow(static_cast<double>(left), static_cast<double>(right)));
-    case ExprItem::kTimes:
-        return left * right;
-    case ExprItem::kDivide:
-        return right == 0.0f ? 0.0f : left / right;
-    case ExprItem::kPlus:
-        return left + right;
-    case ExprItem::kMinus:
-        return left - right;
-    default:
-        return 0.0f;
-    }
-}
-
 // One left-to-right pass over the operators of one precedence level.
 void ApplyLevel(std::vector<ExprItem>& items, ExprItem::Code first, ExprItem::Code second)
 {
@@ -39,7 +21,7 @@ void ApplyLevel(std::vector<ExprItem>& items, ExprItem::Code first, ExprItem::Co
         const bool hasRight = i + 1 < items.size() && !items[i + 1].IsOperator();
         const float left = hasLeft ? items[i - 1].Value() : 0.0f;
         const float right = hasRight ? items[i + 1].Value() : 0.0f;
-        const float result = Apply(item.code, left, right);
+        const float result = ApplyOperator(item.code, left, right);
         const std::size_t begin = hasLeft ? i - 1 : i;
         const std::size_t end = hasRight ? i + 2 : i + 1;
         items[begin] = ExprItem::Float(result);
@@ -107,6 +89,12 @@ float EvalFlat(std::vector<ExprItem>& items)
 
 float EvalItemsInPlace(std::vector<ExprItem>& items)
 {
+    std::vector<ExprItem> inner;
+    return EvalItemsInPlace(items, inner);
+}
+
+float EvalItemsInPlace(std::vector<ExprItem>& items, std::vector<ExprItem>& inner)
+{
     if (items.size() == 1)
         return items[0].IsNumber() ? items[0].Value() : 0.0f;
     bool anyParenthesis = false;
@@ -116,7 +104,6 @@ float EvalItemsInPlace(std::vector<ExprItem>& items)
         return items.empty() ? 0.0f : EvalFlat(items);
     if (!IsBalanced(items))
         return 0.0f;
-    std::vector<ExprItem> inner;
     for (;;) {
         Simplify(items);
         if (items.empty())

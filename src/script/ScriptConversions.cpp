@@ -130,17 +130,6 @@ std::string FloatToStr(float value)
     return buffer;
 }
 
-std::int32_t TruncateToInt32(float value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= 2147483648.0f)
-        return std::numeric_limits<std::int32_t>::max();
-    if (value < -2147483648.0f)
-        return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(value);
-}
-
 float ToFloat32(double value)
 {
     const double largest = std::numeric_limits<float>::max();

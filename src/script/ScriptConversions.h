@@ -27,7 +27,16 @@ std::string FloatToStr(float value);
 
 // Truncates toward zero. Values beyond the int32 range give the nearest end
 // of the range and NaN gives 0: a plain cast would be undefined there.
-std::int32_t TruncateToInt32(float value);
+inline std::int32_t TruncateToInt32(float value)
+{
+    if (value != value)
+        return 0;
+    if (value >= 2147483648.0f)
+        return 2147483647;
+    if (value < -2147483648.0f)
+        return -2147483647 - 1;
+    return static_cast<std::int32_t>(value);
+}
 // Rounds a double to float32; magnitudes beyond the float range become
 // infinities.
 float ToFloat32(double value);

@@ -6,40 +6,45 @@
 #include <ostream>
 
 #include "script/DumpVariables.h"
+#include "script/ScriptBuiltIn.h"
 #include "script/ScriptConversions.h"
 #include "script/ScriptTables.h"
 
-CScriptEngine::StatementResult CScriptEngine::BuiltIn(CScript& run, const std::string& word, bool& handled)
+CScriptEngine::StatementResult CScriptEngine::BuiltIn(CScript& run, const ScriptTokenRef& word, bool& handled)
 {
     const Terminators comma{OpComma, kNoTerminator, false};
     const Terminators semicolon{OpSemicolon, kNoTerminator, false};
+    const ScriptMemo* memo = MemoOf(run);
+    const ScriptBuiltIn builtIn = memo && word.position >= 0 ? static_cast<ScriptBuiltIn>(memo->Facts(word.position).builtIn)
+                                                             : BuiltInOf(word.Text());
     handled = true;
-    if (word == "Console") {
-        const std::string text = EvalStringOn(run, semicolon);
+    if (builtIn == BuiltInConsole) {
+        scratchText.clear();
+        EvalStringInto(run, semicolon, scratchText);
         if (!statementCutShort)
-            *output << text;
-    } else if (word == "SetGlobalString") {
+            *output << scratchText;
+    } else if (builtIn == BuiltInSetGlobalString) {
         const std::string name = EvalStringOn(run, comma);
         const std::string text = EvalStringOn(run, semicolon);
         if (!statementCutShort)
             SetGlobal(name, CScriptValue(text));
-    } else if (word == "SetGlobalNum") {
+    } else if (builtIn == BuiltInSetGlobalNum) {
         const std::string name = EvalStringOn(run, comma);
         const float number = EvalNumberOn(run, semicolon);
         if (!statementCutShort)
             SetGlobal(name, CScriptValue(number));
-    } else if (word == "NumToStr") {
+    } else if (builtIn == BuiltInNumToStr) {
         const float number = EvalNumberOn(run, comma);
         const std::string name = EvalStringOn(run, semicolon);
         if (!statementCutShort)
             run.stringVariables.Set(name, FloatToStr(number));
-    } else if (word == "Clock") {
+    } else if (builtIn == BuiltInClock) {
         const std::string name = EvalStringOn(run, semicolon);
         if (!statementCutShort)
             run.stringVariables.Set(name, IntToStr(static_cast<std::int32_t>(clockSource())));
-    } else if (word == "Hasard") {
+    } else if (builtIn == BuiltInHasard) {
         return Hasard(run);
-    } else if (word == "ListeVariables") {
+    } else if (builtIn == BuiltInListeVariables) {
         // Takes no arguments: a `;` after it is an empty statement.
         *output << DumpVariables(run);
     } else {

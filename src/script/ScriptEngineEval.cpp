@@ -17,7 +17,7 @@ bool CScriptEngine::Terminators::Match(std::int32_t id) const
 
 ScriptTokenRef CScriptEngine::Read(CScript& run)
 {
-    ScriptTokenRef token = run.ReadToken();
+    ScriptTokenRef token = MemoOf(run) ? run.ReadTokenRemembered() : run.ReadToken();
     if (token.IsEnd())
         statementCutShort = true;
     return token;
@@ -66,7 +66,7 @@ void CScriptEngine::AppendText(const CScript* run, const ScriptTokenRef& token, 
         text += token.Text();
         break;
     case TokWord: {
-        const int global = globals.Find(token.Text());
+        const int global = GlobalIndexOf(run, token);
         if (global < 0) {
             text += FloatToStr(0.0f);
             break;
@@ -81,9 +81,23 @@ void CScriptEngine::AppendText(const CScript* run, const ScriptTokenRef& token, 
     }
 }
 
+int CScriptEngine::GlobalIndexOf(const CScript* run, const ScriptTokenRef& token) const
+{
+    if (run == nullptr || token.position < 0 || MemoOf(*run) == nullptr)
+        return globals.Find(token.Text());
+    return run->GlobalIndexAt(token.position, globals.additions,
+                              [this](const std::string& name) { return globals.Find(name); });
+}
+
 ExprItem CScriptEngine::ItemOf(const CScript* run, const ScriptTokenRef& token) const
 {
     const int index = token.variableIndex;
+    const bool resolvedByName = token.type == TokWord || (token.type >= TokIntVar && token.type <= TokStringVar);
+    if (!resolvedByName && run && token.position >= 0) {
+        // Literals, operators and keywords: decided when compiling.
+        if (const ScriptMemo* memo = MemoOf(*run))
+            return memo->Facts(token.position).item;
+    }
     switch (token.type) {
     case TokOperator:
         switch (token.Id()) {
@@ -108,7 +122,7 @@ ExprItem CScriptEngine::ItemOf(const CScript* run, const ScriptTokenRef& token) 
     case TokStringLiteral:
         return ExprItem::Float(StrToFloat(token.Text()));
     case TokWord: {
-        const int global = globals.Find(token.Text());
+        const int global = GlobalIndexOf(run, token);
         return ExprItem::Float(global < 0 ? 0.0f : globals.entries[global].second.AsFloat());
     }
     default:
@@ -118,6 +132,12 @@ ExprItem CScriptEngine::ItemOf(const CScript* run, const ScriptTokenRef& token) 
 
 float CScriptEngine::EvalNumberOn(CScript& run, Terminators stops)
 {
+    bool alternating = false;
+    const std::int32_t end = PlannedEnd(run, stops, alternating);
+    if (end != ScriptMemo::kNotFound) {
+        lastTerminator = run.tokens[end].id;
+        return EvalPlanned(run, end, alternating);
+    }
     scratchItems.clear();
     for (;;) {
         const ScriptTokenRef token = Read(run);
@@ -131,21 +151,36 @@ float CScriptEngine::EvalNumberOn(CScript& run, Terminators stops)
         }
         scratchItems.push_back(ItemOf(&run, token));
     }
-    return EvalItemsInPlace(scratchItems);
+    return EvalItemsInPlace(scratchItems, scratchInner);
 }
 
 std::string CScriptEngine::EvalStringOn(CScript& run, Terminators stops)
 {
     std::string text;
+    EvalStringInto(run, stops, text);
+    return text;
+}
+
+void CScriptEngine::EvalStringInto(CScript& run, Terminators stops, std::string& text)
+{
+    bool alternating = false;
+    const std::int32_t end = PlannedEnd(run, stops, alternating);
+    if (end != ScriptMemo::kNotFound) {
+        for (std::int32_t i = run.programCounter; i < end; ++i)
+            AppendText(&run, run.TokenAtRemembered(i), text);
+        run.programCounter = end + 1;
+        lastTerminator = run.tokens[end].id;
+        return;
+    }
     for (;;) {
         const ScriptTokenRef token = Read(run);
         if (token.IsEnd()) {
             lastTerminator = kNoTerminator;
-            return text;
+            return;
         }
         if (stops.Match(token.Id())) {
             lastTerminator = token.Id();
-            return text;
+            return;
         }
         AppendText(&run, token, text);
     }
@@ -157,6 +192,8 @@ float CScriptEngine::EvalNumber(std::int32_t stop1, std::int32_t stop2)
         lastTerminator = kNoTerminator;
         return 0.0f;
     }
+    // The host may have created variables since the last statement.
+    runQueue.front().RefreshNames();
     return EvalNumberOn(runQueue.front(), Terminators{stop1, stop2, false});
 }
 
@@ -166,6 +203,7 @@ std::string CScriptEngine::EvalString(std::int32_t stop1, std::int32_t stop2)
         lastTerminator = kNoTerminator;
         return std::string();
     }
+    runQueue.front().RefreshNames();
     return EvalStringOn(runQueue.front(), Terminators{stop1, stop2, false});
 }
 
@@ -185,15 +223,35 @@ std::string CScriptEngine::TokenToString(const ScriptToken& token) const
 
 std::string CScriptEngine::NameFrom(const CScript& run, const ScriptTokenRef& token) const
 {
-    if (token.type == TokWord)
-        return token.Text();
     std::string name;
-    AppendText(&run, token, name);
+    NameInto(run, token, name);
     return name;
+}
+
+void CScriptEngine::NameInto(const CScript& run, const ScriptTokenRef& token, std::string& name) const
+{
+    name.clear();
+    if (token.type == TokWord)
+        name = token.Text();
+    else
+        AppendText(&run, token, name);
 }
 
 bool CScriptEngine::EvalCondition(CScript& run, std::int32_t closingKeyword)
 {
+    // The left side ends at the first comparison operator, not at the
+    // closing keyword, and leaves lastTerminator alone.
+    const Terminators comparisons{kNoTerminator, kNoTerminator, true};
+    if (MemoOf(run) && run.HasTokenAt(run.programCounter) && run.tokens[run.programCounter].type != TokStringLiteral) {
+        bool alternating = false;
+        const std::int32_t end = PlannedEnd(run, comparisons, alternating);
+        if (end != ScriptMemo::kNotFound) {
+            const std::int32_t comparison = run.tokens[end].id;
+            const float left = EvalPlanned(run, end, alternating);
+            const float right = EvalNumberOn(run, Terminators{closingKeyword, kNoTerminator, false});
+            return CompareNumbers(left, comparison, right);
+        }
+    }
     const ScriptTokenRef first = Read(run);
     Unread(run, first);
     if (first.type == TokStringLiteral) {
@@ -216,7 +274,7 @@ bool CScriptEngine::EvalCondition(CScript& run, std::int32_t closingKeyword)
         }
         scratchItems.push_back(ItemOf(&run, token));
     }
-    const float left = EvalItemsInPlace(scratchItems);
+    const float left = EvalItemsInPlace(scratchItems, scratchInner);
     const float right = EvalNumberOn(run, Terminators{closingKeyword, kNoTerminator, false});
     return CompareNumbers(left, comparison, right);
 }

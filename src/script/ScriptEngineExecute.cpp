@@ -8,19 +8,30 @@
 
 void CScriptEngine::Execute()
 {
+    std::uint64_t executed = 0;
     for (;;) {
         if (runQueue.empty())
             running = false;
         if (!running)
             return;
         CScript& run = runQueue.front();
-        const ScriptTokenRef token = run.ReadToken();
+        ScriptMemo* memo = MemoOf(run);
+        statementMemo = memo;
+        if (memo)
+            run.RefreshNames();
+        const ScriptTokenRef token = memo ? run.ReadTokenRemembered() : run.ReadToken();
         if (token.IsEnd()) {
             runQueue.pop_front();
             continue;
         }
         statementCutShort = false;
-        StatementResult result = RunStatement(run, token);
+        StatementResult result = StatementResult::Continue;
+        // A fused loop head counts as a statement of its own.
+        const bool mayFuse = statementLimit == 0 || executed + 2 <= statementLimit;
+        fusedStatements = 0;
+        if (memo == nullptr || !RunPlanned(run, *memo, token, result, mayFuse))
+            result = RunStatement(run, token);
+        executed += fusedStatements;
         if (statementCutShort)
             result = StatementResult::EndRun;
         if (result == StatementResult::EndRun) {
@@ -30,6 +41,8 @@ void CScriptEngine::Execute()
             running = false;
             return;
         }
+        if (statementLimit != 0 && ++executed >= statementLimit)
+            return;
     }
 }
 
@@ -81,9 +94,13 @@ CScriptEngine::StatementResult CScriptEngine::Assign(CScript& run, const ScriptT
     const int index = target.variableIndex;
     // The expression cannot create variables, so the index stays valid.
     if (target.type == TokStringVar) {
-        std::string value = EvalStringOn(run, semicolon);
+        // Built in a kept buffer and swapped in: the variable's old buffer
+        // becomes the next statement's, so nothing is allocated once both
+        // have grown.
+        scratchText.clear();
+        EvalStringInto(run, semicolon, scratchText);
         if (!statementCutShort)
-            run.stringVariables.entries[index].second = std::move(value);
+            run.stringVariables.entries[index].second.swap(scratchText);
     } else {
         const float value = EvalNumberOn(run, semicolon);
         if (statementCutShort)
@@ -99,13 +116,21 @@ CScriptEngine::StatementResult CScriptEngine::Assign(CScript& run, const ScriptT
 CScriptEngine::StatementResult CScriptEngine::Declare(CScript& run, std::int32_t keywordId)
 {
     const Terminators semicolon{OpSemicolon, kNoTerminator, false};
-    std::vector<std::string> names{NameFrom(run, Read(run))};
+    // The names go into kept strings: declarations inside loops allocate
+    // nothing once the buffers have grown.
+    std::size_t count = 0;
+    auto nextName = [this, &count]() -> std::string& {
+        if (declaredNames.size() <= count)
+            declaredNames.emplace_back();
+        return declaredNames[count++];
+    };
+    NameInto(run, Read(run), nextName());
     const ScriptTokenRef next = Read(run);
     float number = 0.0f;
-    std::string text;
+    scratchText.clear();
     if (next.IsOperator(OpAssign)) {
         if (keywordId == KwString)
-            text = EvalStringOn(run, semicolon);
+            EvalStringInto(run, semicolon, scratchText);
         else
             number = EvalNumberOn(run, semicolon);
     } else if (next.IsOperator(OpComma)) {
@@ -114,20 +139,21 @@ CScriptEngine::StatementResult CScriptEngine::Declare(CScript& run, std::int32_t
             if (token.IsEnd() || token.IsOperator(OpSemicolon))
                 break;
             if (!token.IsOperator(OpComma))
-                names.push_back(NameFrom(run, token));
+                NameInto(run, token, nextName());
         }
     } else if (!next.IsOperator(OpSemicolon)) {
         return StatementResult::Continue; // not a declaration: nothing declared
     }
     if (statementCutShort)
         return StatementResult::EndRun;
-    for (const std::string& name : names) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& name = declaredNames[i];
         if (keywordId == KwInt)
             run.intVariables.Set(name, TruncateToInt32(number));
         else if (keywordId == KwFloat)
             run.floatVariables.Set(name, number);
         else
-            run.stringVariables.Set(name, text);
+            run.stringVariables.Set(name, scratchText);
     }
     return StatementResult::Continue;
 }
@@ -135,7 +161,7 @@ CScriptEngine::StatementResult CScriptEngine::Declare(CScript& run, std::int32_t
 CScriptEngine::StatementResult CScriptEngine::Command(CScript& run, const ScriptTokenRef& word)
 {
     bool handled = false;
-    const StatementResult builtIn = BuiltIn(run, word.Text(), handled);
+    const StatementResult builtIn = BuiltIn(run, word, handled);
     if (handled)
         return builtIn;
 

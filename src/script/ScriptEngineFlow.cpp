@@ -1,6 +1,8 @@
 // Control flow of CScriptEngine. There are no compiled jump targets: every
 // statement here finds where to go by scanning the run's tokens for keywords
-// (which are never re-typed, so the stored tokens are read directly).
+// (which are never re-typed, so the stored tokens are read directly). A scan
+// depends on the token list and its start alone, so when memoising its
+// answer is remembered per script and start position.
 #include "script/CScriptEngine.h"
 
 #include "script/ScriptConversions.h"
@@ -26,62 +28,154 @@ std::int32_t WrappingAdd(std::int32_t a, std::int32_t b)
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
 }
 
-} // namespace
-
-bool CScriptEngine::SkipToBranchEnd(CScript& run, bool stopAtElse)
+// Forward from `start` to the `endif` (or, with stopAtElse, the `else`) of
+// the current branch; the position after it.
+std::int32_t BranchEnd(const CScript& run, std::int32_t start, bool stopAtElse)
 {
     int depth = 0;
-    for (std::int32_t i = run.programCounter; i < TokenCount(run); ++i) {
+    for (std::int32_t i = start; i < TokenCount(run); ++i) {
         if (IsKeyword(run, i, KwIf)) {
             ++depth;
         } else if (stopAtElse && depth == 0 && IsKeyword(run, i, KwElse)) {
-            run.programCounter = i + 1;
-            return true;
+            return i + 1;
         } else if (IsKeyword(run, i, KwEndif)) {
-            if (depth == 0) {
-                run.programCounter = i + 1;
-                return true;
-            }
+            if (depth == 0)
+                return i + 1;
             --depth;
         }
     }
-    return false;
+    return ScriptMemo::kNotFound;
 }
 
-bool CScriptEngine::SkipPastMatching(CScript& run, std::int32_t opener, std::int32_t closer)
+// Forward from `start` to the closer that matches, the position after it.
+std::int32_t PastMatching(const CScript& run, std::int32_t start, std::int32_t opener, std::int32_t closer)
 {
     int depth = 0;
-    for (std::int32_t i = run.programCounter; i < TokenCount(run); ++i) {
+    for (std::int32_t i = start; i < TokenCount(run); ++i) {
         if (IsKeyword(run, i, opener)) {
             ++depth;
         } else if (IsKeyword(run, i, closer)) {
-            if (depth == 0) {
-                run.programCounter = i + 1;
-                return true;
-            }
+            if (depth == 0)
+                return i + 1;
             --depth;
         }
     }
-    return false;
+    return ScriptMemo::kNotFound;
 }
 
-bool CScriptEngine::ReturnToLoopHead(CScript& run, std::int32_t opener, std::int32_t closer)
+// Backwards from the closer just read (the counter is after it) to its
+// opener, the position of the opener.
+std::int32_t LoopHead(const CScript& run, std::int32_t counter, std::int32_t opener, std::int32_t closer)
 {
-    // The closer was just read: start with the token before it.
     int depth = 0;
-    for (std::int32_t i = run.programCounter - 2; i >= 0; --i) {
+    for (std::int32_t i = counter - 2; i >= 0 && i < TokenCount(run); --i) {
         if (IsKeyword(run, i, closer)) {
             ++depth;
         } else if (IsKeyword(run, i, opener)) {
-            if (depth == 0) {
-                // The head runs again: it tests (and for `for`, counts).
-                run.programCounter = i;
-                return true;
-            }
+            if (depth == 0)
+                return i;
             --depth;
         }
     }
-    return false;
+    return ScriptMemo::kNotFound;
+}
+
+std::int32_t NextLoopEnd(const CScript& run, std::int32_t start)
+{
+    for (std::int32_t i = start; i < TokenCount(run); ++i)
+        if (IsKeyword(run, i, KwEndwhile) || IsKeyword(run, i, KwNext))
+            return i;
+    return ScriptMemo::kNotFound;
+}
+
+std::int32_t PrevLoopHead(const CScript& run, std::int32_t counter)
+{
+    for (std::int32_t i = counter - 1; i >= 0 && i < TokenCount(run); --i)
+        if (IsKeyword(run, i, KwWhile) || IsKeyword(run, i, KwFor))
+            return i;
+    return ScriptMemo::kNotFound;
+}
+
+std::int32_t PastColon(const CScript& run, std::int32_t start)
+{
+    for (std::int32_t i = start < 0 ? 0 : start; i < TokenCount(run); ++i) {
+        const ScriptToken& token = run.tokens[i];
+        if (token.type == TokOperator && token.id == OpColon)
+            return i + 1;
+    }
+    return ScriptMemo::kNotFound;
+}
+
+std::int32_t NextLabel(const CScript& run, std::int32_t start)
+{
+    for (std::int32_t i = start < 0 ? 0 : start; i < TokenCount(run); ++i)
+        if (IsKeyword(run, i, KwLabel))
+            return i;
+    return ScriptMemo::kNotFound;
+}
+
+std::int32_t Scan(const CScript& run, ScriptMemo::Scan scan, std::int32_t start)
+{
+    switch (scan) {
+    case ScriptMemo::kToElseOrEndif: return BranchEnd(run, start, true);
+    case ScriptMemo::kToEndif: return BranchEnd(run, start, false);
+    case ScriptMemo::kPastEndwhile: return PastMatching(run, start, KwWhile, KwEndwhile);
+    case ScriptMemo::kPastNext: return PastMatching(run, start, KwFor, KwNext);
+    case ScriptMemo::kBackToWhile: return LoopHead(run, start, KwWhile, KwEndwhile);
+    case ScriptMemo::kBackToFor: return LoopHead(run, start, KwFor, KwNext);
+    case ScriptMemo::kNextLoopEnd: return NextLoopEnd(run, start);
+    case ScriptMemo::kPrevLoopHead: return PrevLoopHead(run, start);
+    case ScriptMemo::kNextColon: return PastColon(run, start);
+    case ScriptMemo::kNextLabel: return NextLabel(run, start);
+    default: return ScriptMemo::kNotFound;
+    }
+}
+
+} // namespace
+
+std::int32_t CScriptEngine::ScanTarget(const CScript& run, ScriptMemo::Scan scan, std::int32_t start) const
+{
+    // Scans run only inside statements, whose memo Execute has looked up.
+    ScriptMemo* memo = statementMemo;
+    if (memo == nullptr || memo != run.memo.get())
+        return Scan(run, scan, start);
+    std::int32_t target = ScriptMemo::kNotFound;
+    if (memo->FindScan(scan, start, target))
+        return target;
+    target = Scan(run, scan, start);
+    memo->RememberScan(scan, start, target);
+    return target;
+}
+
+bool CScriptEngine::SkipToBranchEnd(CScript& run, bool stopAtElse)
+{
+    const std::int32_t target =
+        ScanTarget(run, stopAtElse ? ScriptMemo::kToElseOrEndif : ScriptMemo::kToEndif, run.programCounter);
+    if (target == ScriptMemo::kNotFound)
+        return false;
+    run.programCounter = target;
+    return true;
+}
+
+bool CScriptEngine::SkipPastMatching(CScript& run, std::int32_t opener, std::int32_t)
+{
+    const std::int32_t target =
+        ScanTarget(run, opener == KwWhile ? ScriptMemo::kPastEndwhile : ScriptMemo::kPastNext, run.programCounter);
+    if (target == ScriptMemo::kNotFound)
+        return false;
+    run.programCounter = target;
+    return true;
+}
+
+bool CScriptEngine::ReturnToLoopHead(CScript& run, std::int32_t opener, std::int32_t)
+{
+    // The head runs again: it tests (and for `for`, counts).
+    const std::int32_t target =
+        ScanTarget(run, opener == KwWhile ? ScriptMemo::kBackToWhile : ScriptMemo::kBackToFor, run.programCounter);
+    if (target == ScriptMemo::kNotFound)
+        return false;
+    run.programCounter = target;
+    return true;
 }
 
 CScriptEngine::StatementResult CScriptEngine::If(CScript& run)
@@ -117,7 +211,8 @@ CScriptEngine::StatementResult CScriptEngine::EndWhile(CScript& run)
 
 CScriptEngine::StatementResult CScriptEngine::For(CScript& run)
 {
-    const std::string name = EvalStringOn(run, Terminators{KwTo, kNoTerminator, false});
+    loopName.clear();
+    EvalStringInto(run, Terminators{KwTo, kNoTerminator, false}, loopName);
     const std::int32_t limit = TruncateToInt32(EvalNumberOn(run, Terminators{KwStep, KwDo, false}));
     std::int32_t increment = 1;
     if (lastTerminator != KwDo)
@@ -126,8 +221,12 @@ CScriptEngine::StatementResult CScriptEngine::For(CScript& run)
         return StatementResult::EndRun;
 
     // The loop variable counts every time the `for` runs, the first included.
-    const std::int32_t value = WrappingAdd(run.intVariables.Get(name), increment);
-    run.intVariables.Set(name, value);
+    const int index = run.intVariables.Find(loopName);
+    const std::int32_t value = WrappingAdd(index < 0 ? 0 : run.intVariables.entries[index].second, increment);
+    if (index < 0)
+        run.intVariables.Append(loopName, value);
+    else
+        run.intVariables.entries[index].second = value;
     const bool ended = increment == 0 || (increment > 0 && value > limit) || (increment < 0 && value < limit);
     if (!ended || SkipPastMatching(run, KwFor, KwNext))
         return StatementResult::Continue;
@@ -150,12 +249,10 @@ CScriptEngine::StatementResult CScriptEngine::Break(CScript& run)
     // either kind, whichever loop it belongs to.
     std::int32_t position = run.programCounter;
     for (std::int32_t found = 0; found < count; ++found) {
-        while (position < TokenCount(run) && !IsKeyword(run, position, KwEndwhile) &&
-               !IsKeyword(run, position, KwNext))
-            ++position;
-        if (position >= TokenCount(run))
+        const std::int32_t end = ScanTarget(run, ScriptMemo::kNextLoopEnd, position);
+        if (end == ScriptMemo::kNotFound)
             return StatementResult::EndRun;
-        ++position;
+        position = end + 1;
     }
     run.programCounter = position;
     return StatementResult::Continue;
@@ -164,25 +261,20 @@ CScriptEngine::StatementResult CScriptEngine::Break(CScript& run)
 CScriptEngine::StatementResult CScriptEngine::Continue(CScript& run)
 {
     // The nearest loop head before `continue`, without regard to nesting.
-    for (std::int32_t i = run.programCounter - 1; i >= 0; --i) {
-        if (IsKeyword(run, i, KwWhile) || IsKeyword(run, i, KwFor)) {
-            run.programCounter = i;
-            return StatementResult::Continue;
-        }
-    }
-    return StatementResult::EndRun;
+    const std::int32_t head = ScanTarget(run, ScriptMemo::kPrevLoopHead, run.programCounter);
+    if (head == ScriptMemo::kNotFound)
+        return StatementResult::EndRun;
+    run.programCounter = head;
+    return StatementResult::Continue;
 }
 
 CScriptEngine::StatementResult CScriptEngine::Label(CScript& run)
 {
-    for (std::int32_t i = run.programCounter; i < TokenCount(run); ++i) {
-        const ScriptToken& token = run.tokens[i];
-        if (token.type == TokOperator && token.id == OpColon) {
-            run.programCounter = i + 1;
-            return StatementResult::Continue;
-        }
-    }
-    return StatementResult::EndRun;
+    const std::int32_t after = ScanTarget(run, ScriptMemo::kNextColon, run.programCounter);
+    if (after == ScriptMemo::kNotFound)
+        return StatementResult::EndRun;
+    run.programCounter = after;
+    return StatementResult::Continue;
 }
 
 CScriptEngine::StatementResult CScriptEngine::Goto(CScript& run)
@@ -193,11 +285,10 @@ CScriptEngine::StatementResult CScriptEngine::Goto(CScript& run)
     run.Rewind();
     const Terminators colon{OpColon, kNoTerminator, false};
     for (;;) {
-        while (run.HasTokenAt(run.programCounter) && !IsKeyword(run, run.programCounter, KwLabel))
-            ++run.programCounter;
-        if (!run.HasTokenAt(run.programCounter))
+        const std::int32_t label = ScanTarget(run, ScriptMemo::kNextLabel, run.programCounter);
+        if (label == ScriptMemo::kNotFound)
             return StatementResult::EndRun; // no such label: the run ends
-        ++run.programCounter;
+        run.programCounter = label + 1;
         // Label names are expressions, evaluated with today's variables.
         const std::string name = EvalStringOn(run, colon);
         if (statementCutShort)

@@ -12,6 +12,9 @@ struct ScriptTokenRef {
     const ScriptToken* token = nullptr;
     std::int32_t type = TokEnd;
     int variableIndex = -1;
+    // Index of the token in its run's list when it was read from there
+    // through the remembered path; -1 otherwise.
+    std::int32_t position = -1;
 
     const std::string& Text() const { return token->text; }
     std::int32_t Id() const { return token->id; }

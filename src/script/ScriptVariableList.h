@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,10 +29,20 @@ public:
     {
         const int index = Find(name);
         if (index < 0)
-            entries.emplace_back(name, std::move(value));
+            Append(name, std::move(value));
         else
             entries[index].second = std::move(value);
     }
 
+    void Append(const std::string& name, T value)
+    {
+        entries.emplace_back(name, std::move(value));
+        ++additions;
+    }
+
+    // Variables are added through Set or Append, never removed (but all at
+    // once by clearing): `additions` counts them, so that what a name
+    // resolved to can be kept until it changes.
     std::vector<std::pair<std::string, T>> entries;
+    std::uint32_t additions = 0;
 };

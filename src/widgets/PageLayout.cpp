@@ -44,9 +44,9 @@ std::string TakeLine(std::string& rest, std::size_t width)
 }
 
 // The label stands at the start of the page's first lines. Its characters
-// (and a hyphen that split it, and a space dropped at a break inside it) are
-// taken out of them, however many lines it spans: the box draws the label
-// itself, and a page must not show it twice.
+// (and a hyphen that split it, and a space or line feed dropped at a break
+// inside it) are taken out of them, however many lines it spans: the box
+// draws the label itself, and a page must not show it twice.
 std::string JoinPage(std::vector<std::string>& lines, const std::string& label)
 {
     std::size_t taken = 0;
@@ -63,7 +63,7 @@ std::string JoinPage(std::vector<std::string>& lines, const std::string& label)
         line.erase(0, j);
         if (!line.empty())
             break;
-        if (taken < label.size() && label[taken] == ' ')
+        if (taken < label.size() && (label[taken] == ' ' || label[taken] == '\n'))
             ++taken;
     }
     std::string page;

@@ -1,40 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 
 #include "game/PlayedWorld.h"
+#include "support/PrivateDisplay.h"
 
 namespace {
-
-// An X server of this test's own, so that the keys the X server sends reach
-// this test's window and no other test's that runs at the same time.
-class PrivateDisplay {
-public:
-    PrivateDisplay()
-    {
-        const std::string name = ":" + std::to_string(300 + getpid() % 500);
-        // -noreset: without it the server restarts, refusing connections for
-        // a while, when the readiness check below disconnects.
-        std::system(("timeout 300 Xvfb " + name + " -screen 0 800x600x24 -nolisten tcp -noreset" +
-                     " >/dev/null 2>&1 & echo $! >" + PidFile()).c_str());
-        // Stopped at exit, after the game's own SDL shut-down (which was
-        // registered later, so it runs first).
-        std::atexit([] { std::system(("kill $(cat " + PidFile() + ") 2>/dev/null; rm -f " + PidFile()).c_str()); });
-        for (int i = 0; i < 100 && !ready; ++i) {
-            usleep(50000);
-            ready = std::system(("DISPLAY=" + name + " xdotool getmouselocation >/dev/null 2>&1").c_str()) == 0;
-        }
-        setenv("DISPLAY", name.c_str(), 1);
-    }
-    bool ready = false;
-
-private:
-    static std::string PidFile() { return "/tmp/tessel-real-keys-" + std::to_string(getpid()); }
-};
 
 // Plays real-time frames while xdotool sends `keys` (xdotool's own command
 // words) through the X server.
@@ -58,8 +30,8 @@ TEST(RealKeys, HeldAndTappedKeysFromTheXServer)
 {
     if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
         GTEST_SKIP() << "xdotool or Xvfb is not installed";
-    PrivateDisplay display;
-    ASSERT_TRUE(display.ready);
+    // The keys the X server sends reach this test's window and no other's.
+    ASSERT_TRUE(PrivateDisplay::Use());
     PlayedWorld world;
     ASSERT_GT(world.UntilExploring(), 0);
     world.game().SetFramePeriod(30);

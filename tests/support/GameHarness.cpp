@@ -6,6 +6,7 @@
 
 #include "support/FrameBuffer.h"
 #include "support/InjectedEvents.h"
+#include "support/PrivateDisplay.h"
 
 GameHarness::GameHarness(const std::string& worldFolder, std::unique_ptr<CGame> g)
     : game(std::move(g))
@@ -26,6 +27,7 @@ GameHarness::~GameHarness()
 
 void GameHarness::Start()
 {
+    PrivateDisplay::Use();
     game->SetFramePeriod(0);
     game->Start();
     ASSERT_NE(SDL_GetVideoSurface(), nullptr) << "the game's window did not open";

@@ -90,6 +90,7 @@ TEST(PageLayout, ALabelSpanningLinesIsTakenOutOfThePage)
 {
     EXPECT_EQ(LayOutPages("", std::string("\x04\xc4\xfb\0\xfb\xff", 6), 55, -8),
               std::vector<std::string>{"\n\n\n\n\n "});
+    EXPECT_EQ(LayOutPages("", std::string("\0\n\x01", 3), 28, -8), std::vector<std::string>{"\n\n "});
     EXPECT_EQ(LayOutPages("Oui", "Aline: ", 5, 3), (std::vector<std::string>{"\n\n\nOui "}));
     EXPECT_EQ(LayOutPages("Oui et non", "Al: ", 5, 8), (std::vector<std::string>{"Oui\net non "}));
 }
