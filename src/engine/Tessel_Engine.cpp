@@ -2,28 +2,7 @@
 
 #include <SDL/SDL_opengl.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <initializer_list>
-
-namespace {
-
-// Asks for an OpenGL context with the given depth buffer size and opens the
-// window. Returns the surface, or null.
-SDL_Surface* OpenGlWindow(int width, int height, int bpp, int depthBits, bool fullscreen)
-{
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
-    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
-    SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, 0);
-    SDL_GL_SetAttribute(SDL_GL_ACCUM_GREEN_SIZE, 0);
-    SDL_GL_SetAttribute(SDL_GL_ACCUM_BLUE_SIZE, 0);
-    SDL_GL_SetAttribute(SDL_GL_ACCUM_ALPHA_SIZE, 0);
-    return SDL_SetVideoMode(width, height, bpp, SDL_OPENGL | (fullscreen ? SDL_FULLSCREEN : 0));
-}
-
-}  // namespace
 
 Tessel_Engine::Tessel_Engine()
 {
@@ -31,54 +10,9 @@ Tessel_Engine::Tessel_Engine()
     SetCaption("Tessel Demo");
 }
 
-Tessel_Engine::~Tessel_Engine() = default;
-
-bool Tessel_Engine::SetVideoMode(VideoSettings& s, int width, int height, int bpp, bool fullscreen)
+Tessel_Engine::~Tessel_Engine()
 {
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-        std::printf("Couldn't Loadialize SDL: %s\n", SDL_GetError());
-        // With the output piped this is the only word on why no window came.
-        std::fflush(stdout);
-        return false;
-    }
-    std::atexit(SDL_Quit);
-
-    s.width = width;
-    s.height = height;
-    s.bitsPerPixel = bpp;
-    s.fullScreen = fullscreen;
-
-    // The depth buffer is asked for as deep as the colour depth. Nothing is
-    // drawn with depth testing, so when the driver has no visual that deep
-    // (common on Linux, where 24 bits is the most) fall back to shallower
-    // ones rather than running without a window.
-    SDL_Surface* surface = nullptr;
-    for (int depthBits : {bpp, 24, 16, 0}) {
-        surface = OpenGlWindow(width, height, bpp, depthBits, fullscreen);
-        if (surface || depthBits == 0)
-            break;
-    }
-    if (!surface) {
-        std::printf("\n SDL_SetVideoMode(): %s \n", SDL_GetError());
-        std::fflush(stdout);
-        return false;
-    }
-
-    SDL_ShowCursor(SDL_DISABLE);
-    Reshape(s, width, height);
-    return true;
-}
-
-void Tessel_Engine::Reshape(VideoSettings& s, int width, int height)
-{
-    s.width = width;
-    s.height = height;
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, width, height, 0, 0, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    FinishRecording();
 }
 
 void Tessel_Engine::EndFrame()
@@ -87,8 +21,15 @@ void Tessel_Engine::EndFrame()
     // crash swapping the buffers of a window that does not exist.
     if (!SDL_GetVideoSurface())
         return;
+    // Zoomed or fullscreen, the picture drawn in the bottom-left corner is
+    // enlarged over the whole window; at 640 x 480 in a window it is shown
+    // as drawn.
+    PresentFrame();
     SDL_GL_SwapBuffers();
     glClear(GL_COLOR_BUFFER_BIT);
+    if (presented)
+        ApplyGameProjection();
+    presented = false;
 }
 
 void Tessel_Engine::SetCaption(const char* text)
@@ -110,24 +51,62 @@ void Tessel_Engine::ResetTimer()
     currentTime = previousTime = static_cast<float>(SDL_GetTicks());
 }
 
+void Tessel_Engine::PressKey(const SDL_keysym& key)
+{
+    if (recorder)
+        recorder->Key({true, key.sym, key.unicode});
+    // The handler runs before the table is written, so it still sees the
+    // key's state from before this press.
+    ignorePress = false;
+    OnKeyDown(key);
+    if (keyStates && !ignorePress)
+        keyStates[key.sym] = 1;
+    pressedThisBatch.push_back(key.sym);
+}
+
+void Tessel_Engine::ReleaseKey(SDLKey sym)
+{
+    if (recorder)
+        recorder->Key({false, sym, 0});
+    for (SDLKey pressed : pressedThisBatch) {
+        if (pressed == sym) {
+            releaseNextBatch.push_back(sym);
+            return;
+        }
+    }
+    if (keyStates)
+        keyStates[sym] = 0;
+}
+
 void Tessel_Engine::PollEvents()
 {
+    // Taps of the previous batch have been seen by one frame; now they end.
+    if (keyStates)
+        for (SDLKey sym : releaseNextBatch)
+            keyStates[sym] = 0;
+    releaseNextBatch.clear();
+    pressedThisBatch.clear();
+
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
         case SDL_KEYDOWN:
-            // The handler runs before the table is written, so it still sees
-            // the key's state from before this press.
-            OnKeyDown(event.key.keysym);
-            if (keyStates)
-                keyStates[event.key.keysym.sym] = 1;
+            if (!replay)
+                PressKey(event.key.keysym);
             break;
         case SDL_KEYUP:
-            if (keyStates)
-                keyStates[event.key.keysym.sym] = 0;
+            if (!replay)
+                ReleaseKey(event.key.keysym.sym);
+            break;
+        case SDL_JOYAXISMOTION:
+        case SDL_JOYHATMOTION:
+        case SDL_JOYBUTTONDOWN:
+        case SDL_JOYBUTTONUP:
+            if (!replay)
+                OnJoystickEvent(event);
             break;
         case SDL_MOUSEMOTION:
-            mouseX = static_cast<float>(event.motion.x);
-            mouseY = static_cast<float>(event.motion.y);
+            mouseX = scale.ToGameX(event.motion.x);
+            mouseY = scale.ToGameY(event.motion.y);
             break;
         case SDL_QUIT:
             quit = true;
@@ -152,11 +131,20 @@ void Tessel_Engine::RunFrame()
 
 void Tessel_Engine::ProcessFrame()
 {
+    clockReadThisFrame = false;
     PollEvents();
+    if (replay)
+        ReplayFrameKeys();
     previousTime = currentTime;
     currentTime = static_cast<float>(SDL_GetTicks());
     Update(currentTime - previousTime);
     Draw();
+    OnFrameDrawn();
+    if (recorder)
+        recorder->EndFrame(frameNumber);
+    ++frameNumber;
+    if (replay && frameNumber >= replay->endFrame)
+        quit = true;
 }
 
 void Tessel_Engine::Run()
@@ -164,5 +152,6 @@ void Tessel_Engine::Run()
     Start();
     while (!quit)
         RunFrame();
+    FinishRecording();
     OnShutdown();
 }

@@ -2,6 +2,15 @@
 
 #include <SDL/SDL.h>
 
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/InputRecorder.h"
+#include "engine/InputReplay.h"
+#include "engine/PixelScale.h"
+#include "engine/ScaledPresenter.h"
 #include "engine/VideoSettings.h"
 
 // The abstract base of the program: it owns the SDL window with its OpenGL
@@ -23,6 +32,13 @@ public:
     virtual void Draw() = 0;
     virtual void OnShutdown() {}
     virtual void OnKeyDown(SDL_keysym key) = 0;
+    // A new window (zoom, fullscreen) may come with a new OpenGL context:
+    // the game uploads its textures again and restores its drawing state.
+    virtual void OnVideoModeChanged() {}
+    // After Draw, before the picture is scaled and shown.
+    virtual void OnFrameDrawn() {}
+    // Gamepad events; the game turns them into key presses.
+    virtual void OnJoystickEvent(const SDL_Event&) {}
 
     // Init, then frames until the quit flag is seen, then OnShutdown.
     void Run();
@@ -44,6 +60,50 @@ public:
     void ResetTimer();
     void PollEvents();
 
+    // ---- Window scaling ----
+    // The game keeps drawing its Width() x Height() picture; the window
+    // shows it enlarged by a whole factor. F5: the next factor that fits the
+    // desktop (back to 1 after the largest); F11 / Alt+Return: fullscreen.
+    void CycleZoom();
+    void ToggleFullScreen();
+    // Opens the window again for the zoom and fullscreen asked for. False
+    // (and back to 640 x 480 in a window) when that mode cannot be had.
+    bool ChangeWindowMode(int zoomFactor, bool fullscreen);
+    // Enlarges the drawn picture over the window (zoomed or fullscreen);
+    // EndFrame does it before the swap when it has not been done yet.
+    void PresentFrame();
+    int Zoom() const { return zoom; }
+    const PixelScale& Scale() const { return scale; }
+    // Desktop size the zoom factors are fitted to (found when the window
+    // first opens; tests set it).
+    void SetDesktopSize(int width, int height);
+
+    // ---- Keys ----
+    // What a key-down or key-up event does: the key-down handler, the key
+    // table and the session recording. A key released in the same batch of
+    // events it was pressed in stays held until the next batch, so that a
+    // tap shorter than a frame still counts as one press.
+    void PressKey(const SDL_keysym& key);
+    void ReleaseKey(SDLKey sym);
+    // Called from OnKeyDown: this press stays out of the key table.
+    void IgnoreKeyPress() { ignorePress = true; }
+
+    // ---- Recorded sessions ----
+    // Frames processed since Start.
+    std::uint32_t FrameNumber() const { return frameNumber; }
+    bool StartRecording(const std::string& path, unsigned seed);
+    // Plays the session back: key events come from it, not the keyboard, and
+    // the loop quits after its last frame. False with a one-line reason.
+    bool StartReplay(const std::string& path, std::string& error);
+    bool Replaying() const { return replay != nullptr; }
+    const InputReplay* Replay() const { return replay.get(); }
+    // The milliseconds the script's clock reads: recorded while recording,
+    // the recorded value of this frame while replaying, the real time otherwise.
+    std::uint32_t SessionClock();
+    void FinishRecording();
+    int ExitStatus() const { return exitStatus; }
+    void SetExitStatus(int status) { exitStatus = status; }
+
     bool QuitRequested() const { return quit; }
     const char* Caption() const { return caption; }
     std::int32_t& Width() { return video.width; }
@@ -57,6 +117,9 @@ public:
     bool KeyHeld(SDLKey sym) const { return keyStates && keyStates[sym]; }
 
 protected:
+    void ApplyGameProjection();
+    void ReplayFrameKeys();
+
     SDL_Event event;
     bool quit = false;
     Uint8* keyStates = nullptr;
@@ -66,4 +129,21 @@ protected:
     VideoSettings video;
     float currentTime = 0.0f;
     float previousTime = 0.0f;
+
+    bool ignorePress = false;
+    bool presented = false;
+    int zoom = 1;
+    int desktopWidth = 0;
+    int desktopHeight = 0;
+    PixelScale scale;
+    ScaledPresenter presenter;
+    std::vector<SDLKey> pressedThisBatch;
+    std::vector<SDLKey> releaseNextBatch;
+
+    std::uint32_t frameNumber = 0;
+    std::unique_ptr<InputRecorder> recorder;
+    std::unique_ptr<InputReplay> replay;
+    bool clockReadThisFrame = false;
+    std::uint32_t frameClock = 0;
+    int exitStatus = 0;
 };

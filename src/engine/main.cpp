@@ -4,6 +4,7 @@ int main(int, char**)
 {
     Tessel_Engine* game = new CGame;
     game->Run();
+    const int status = game->ExitStatus();
     delete game;
-    return 0;
+    return status;
 }

@@ -2,8 +2,6 @@
 
 #include <GL/gl.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <initializer_list>
 #include <iostream>
 
@@ -18,6 +16,8 @@ CGame::CGame() = default;
 
 void CGame::Init()
 {
+    if (!StartSession())
+        return;
     SetVideoMode(video, 640, 480, 32, false);
     SetCaption(kTitle);
     if (!FullScreen())
@@ -29,7 +29,7 @@ void CGame::Init()
 
     ApplyGlDrawingState();
 
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    SetUpControls();
     InitScriptTables();
 
     lastTickMicros = MicrosecondsSinceStart();
@@ -76,7 +76,7 @@ void CGame::LoadWorld(const std::string& path)
     world.ReadWorld(path);
     // A picture that cannot be read leaves its texture name empty.
     for (const CWorld::TextureEntry& texture : world.textures)
-        LoadTextureInto(scratchImage, "tga\\" + texture.file, texture.name, TextureNearest);
+        textures.Load(scratchImage, "tga\\" + texture.file, texture.name, TextureNearest);
     for (const CWorld::ScriptEntry& script : world.scripts)
         scriptEngine.LoadScriptFile("tsl\\" + script.file);
     scriptEngine.RunScript(world.startScript, -1, -1, -1);
@@ -161,6 +161,18 @@ void CGame::OnKeyDown(SDL_keysym key)
 {
     if (key.sym == SDLK_ESCAPE) {
         Quit();
+        return;
+    }
+    if (key.sym == SDLK_F5 || key.sym == SDLK_F11 || key.sym == SDLK_F12 ||
+        (key.sym == SDLK_RETURN && (key.mod & KMOD_ALT))) {
+        // Window keys act here and are kept out of the game's key table.
+        IgnoreKeyPress();
+        if (key.sym == SDLK_F5)
+            CycleZoom();
+        else if (key.sym == SDLK_F12)
+            captureRequested = true;
+        else
+            ToggleFullScreen();
         return;
     }
     if (key.sym == SDLK_SPACE)

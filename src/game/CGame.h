@@ -6,7 +6,10 @@
 #include "engine/Tessel_Engine.h"
 #include "game/CFade.h"
 #include "game/CWorld.h"
+#include "game/GamepadInput.h"
+#include "game/KeyBindings.h"
 #include "game/ModeStack.h"
+#include "image/TextureRegistry.h"
 #include "image/TgaImage.h"
 #include "script/CScriptEngine.h"
 #include "widgets/CAssocChoiceBox.h"
@@ -38,6 +41,20 @@ public:
     void Update(float elapsedMs) override;
     void Draw() override;
     void OnKeyDown(SDL_keysym key) override;
+    void OnVideoModeChanged() override;
+    void OnFrameDrawn() override;
+    void OnJoystickEvent(const SDL_Event& event) override;
+
+    // ---- Comforts (CGameComforts.cpp) ----
+    // Record or replay a session when the environment asks for it
+    // (TESSEL_RECORD, TESSEL_REPLAY, TESSEL_REPLAY_FAST) and seed the random
+    // numbers. False when a replay cannot be played: the reason is printed
+    // and the game ends with status 1.
+    bool StartSession();
+    // touches.txt and the gamepad.
+    void SetUpControls();
+    // The key the player uses for an action.
+    SDLKey Bound(GameAction action) const { return bindings.Key(action); }
 
     void FadeIn(int speed);
     void FadeOut(int speed);
@@ -71,6 +88,12 @@ public:
 
     // Pictures of the world are read and uploaded through this one record.
     TgaImage scratchImage;
+    // Every texture the world and its maps loaded, to upload again after a
+    // video mode change.
+    TextureRegistry textures;
+    KeyBindings bindings;
+    GamepadInput gamepad;
+    bool captureRequested = false;
     ModeStack modes;
     CWorld world;
     CMap map;

@@ -35,20 +35,20 @@ void CGame::HandleInput()
     if (type == 2) {
         if (hero)
             WalkOnMap(*hero);
-        if (ConsumeKey(SDLK_RETURN)) {
+        if (ConsumeKey(Bound(GameAction::Menu))) {
             modes.Push(10, ModeOpening);
             FadeOut(6);
             return;
         }
     } else if (type == 7) {
-        if (ConsumeKey(SDLK_UP))
+        if (ConsumeKey(Bound(GameAction::Up)))
             choiceBox.CursorUp();
-        if (ConsumeKey(SDLK_DOWN))
+        if (ConsumeKey(Bound(GameAction::Down)))
             choiceBox.CursorDown();
     } else if (IsMenuListMode(type)) {
         MenuCursorKeys();
     } else if (type == 8 && modes.TopState() == ModeActive) {
-        if (ConsumeKey(SDLK_RETURN)) {
+        if (ConsumeKey(Bound(GameAction::Menu))) {
             const std::string text = inputBox.GetInputText();
             if (inputBox.inputType == CInputBox::Integer)
                 scriptEngine.SetInt(inputVariable, StrToInt(text));
@@ -59,11 +59,11 @@ void CGame::HandleInput()
             inputBox.ResetInput();
             modes.TopState() = ModeClosing;
         }
-        if (ConsumeKey(SDLK_BACKSPACE))
+        if (ConsumeKey(Bound(GameAction::Erase)))
             inputBox.DeleteLastChar();
     }
 
-    if (ConsumeKey(SDLK_q)) {
+    if (ConsumeKey(Bound(GameAction::Act))) {
         if (modes.TopType() == 2 && hero && ActOnMap(*hero))
             return;
         if (modes.TopState() == ModeActive) {
@@ -73,7 +73,7 @@ void CGame::HandleInput()
                 widget->ShowInstantly();
         }
     }
-    if (ConsumeKey(SDLK_w))
+    if (ConsumeKey(Bound(GameAction::Back)))
         BackOutOfMenu();
 }
 
@@ -84,7 +84,8 @@ void CGame::WalkOnMap(CHero& hero)
     const struct {
         SDLKey key;
         int direction;
-    } arrows[] = {{SDLK_LEFT, 0}, {SDLK_RIGHT, 2}, {SDLK_UP, 3}, {SDLK_DOWN, 1}};
+    } arrows[] = {{Bound(GameAction::Left), 0}, {Bound(GameAction::Right), 2}, {Bound(GameAction::Up), 3},
+                  {Bound(GameAction::Down), 1}};
     for (const auto& arrow : arrows)
         if (KeyHeld(arrow.key))
             map.MoveCharacter(1, activeHero, arrow.direction, 3);

@@ -1,6 +1,6 @@
 // The in-game menu: Return on the map opens the main menu; "Statistiques"
 // leads through the hero list to a hero's statistics, where experience is
-// converted into statistics; SDLK_w steps back out screen by screen.
+// converted into statistics; the back key (w) steps back out screen by screen.
 
 #include <initializer_list>
 #include <string>
@@ -125,11 +125,11 @@ void CGame::MenuCursorKeys()
     default: return;
     }
     bool pressed = false;
-    if (ConsumeKey(SDLK_UP)) {
+    if (ConsumeKey(Bound(GameAction::Up))) {
         list->CursorUp();
         pressed = true;
     }
-    if (ConsumeKey(SDLK_DOWN)) {
+    if (ConsumeKey(Bound(GameAction::Down))) {
         list->CursorDown();
         pressed = true;
     }

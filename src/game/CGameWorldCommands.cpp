@@ -153,7 +153,7 @@ void CGame::LoadMapCommand(CommandArguments& arguments)
     if (!map.LoadMap(name, &whyRefused))
         std::cerr << CMap::MapFilePath(name) << ": " << whyRefused << std::endl;
     for (const MapTexture& texture : map.Textures())
-        LoadTextureInto(scratchImage, "tga\\" + texture.file, texture.name, TextureNearest);
+        textures.Load(scratchImage, "tga\\" + texture.file, texture.name, TextureNearest);
 
     // A second argument, whatever it is, keeps the map's start script from
     // running (the caller places the party itself).

@@ -29,6 +29,12 @@ PlayedWorld::PlayedWorld(const std::vector<WorldFolder::Script>& extraScripts)
     folder.Map("m", m);
     folder.Map("n", MapFileBuilder(10, 10, 1));
 
+    StartAgain();
+}
+
+void PlayedWorld::StartAgain()
+{
+    harness.reset();
     harness = std::make_unique<GameHarness>(folder.Path());
     harness->Start();
     game().scriptEngine.SetOutput(console);

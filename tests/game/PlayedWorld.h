@@ -34,6 +34,11 @@ public:
     // What the scripts printed since the last call.
     std::string Printed();
 
+    // Ends the game and starts a new one in the same folder (after a test
+    // changed its files or the environment).
+    void StartAgain();
+    const std::string& FolderPath() const { return folder.Path(); }
+
     CGame& game() { return harness->Game(); }
     GameHarness& run() { return *harness; }
     CHero& hero() { return *game().map.FindHero(1); }

@@ -39,8 +39,8 @@ TEST(RealKeys, HeldAndTappedKeysFromTheXServer)
     // The pointer over the window gives it the keyboard (no window manager).
     std::system("xdotool mousemove 100 100");
 
-    // A player's tap lasts a few frames (a tap shorter than one frame is
-    // not seen by the keyboard handler at all).
+    // A player's tap lasts a few frames; it acts once (as does a tap
+    // shorter than a frame, see the controls tests).
     PlayWhileTyping(world, "keydown q sleep 0.06 keyup q", 20);
     EXPECT_EQ(world.Printed(), "npc7,5,5\n") << "a tapped action key acts once";
     PlayWhileTyping(world, "keydown q sleep 0.12 keyup q", 20);

@@ -40,8 +40,8 @@ public:
 
     void Press(SDLKey sym);
     void Release(SDLKey sym);
-    // Pressed and released before the next frame: OnKeyDown sees it, the
-    // key table does not.
+    // Pressed and released before the next frame: OnKeyDown sees it, and
+    // the key table shows it held through that frame only.
     void Tap(SDLKey sym) { Press(sym); Release(sym); }
     // Held through one frame, then released: the keyboard handler sees it.
     void Hit(SDLKey sym) { Press(sym); RunFrames(1); Release(sym); }

@@ -1,0 +1,62 @@
+#include "game/ScreenCapture.h"
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "platform/DataFile.h"
+
+std::string NextCaptureName()
+{
+    for (int number = 1; number <= 9999; ++number) {
+        char name[32];
+        std::snprintf(name, sizeof name, "captures\\%04d.tga", number);
+        std::error_code error;
+        if (!std::filesystem::exists(HostPath(name), error))
+            return name;
+    }
+    return "";
+}
+
+std::string SaveScreenCapture(int width, int height, std::string& error)
+{
+    std::error_code made;
+    std::filesystem::create_directories(HostPath("captures"), made);
+    const std::string name = NextCaptureName();
+    if (name.empty()) {
+        error = "captures: no free number left";
+        return "";
+    }
+
+    const std::size_t pixelBytes = static_cast<std::size_t>(width) * height * 3;
+    std::vector<std::uint8_t> file(18 + pixelBytes, 0);
+    file[2] = 2;  // uncompressed true colour
+    file[12] = static_cast<std::uint8_t>(width & 0xFF);
+    file[13] = static_cast<std::uint8_t>(width >> 8);
+    file[14] = static_cast<std::uint8_t>(height & 0xFF);
+    file[15] = static_cast<std::uint8_t>(height >> 8);
+    file[16] = 24;
+    file[17] = 0;  // rows bottom-up, as OpenGL reads them
+
+    std::uint8_t* pixels = file.data() + 18;
+    glFinish();
+    glReadBuffer(GL_BACK);
+    GLint previousAlignment = 4;
+    glGetIntegerv(GL_PACK_ALIGNMENT, &previousAlignment);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+    glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
+    for (std::size_t i = 0; i < pixelBytes; i += 3)
+        std::swap(pixels[i], pixels[i + 2]);  // TGA stores blue first
+
+    if (!WriteDataFile(name, file.data(), file.size())) {
+        error = "Cannot write " + name;
+        return "";
+    }
+    return name;
+}

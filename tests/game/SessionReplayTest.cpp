@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "game/PlayedWorld.h"
+#include "support/InjectedEvents.h"
+#include "support/TempDir.h"
+
+namespace {
+
+// Script 2 asks a choice and a typed name, and prints them with the clock
+// and a random number; the session walks and talks to Bran too.
+const std::vector<WorldFolder::Script> kScripts = {
+    {2, "int a ; string s ; string c ; int h ;"
+        " Choix \"Lequel ?\" , HEROS , 1 , \"a\" , \"Nord\" , \"Sud\" ; bloque"
+        " Input \"Nom ?\" , HEROS , 1 , \"s\" , \"Mots\" ; bloque"
+        " Clock \"c\" ; Hasard 1 , 1000000 , \"h\" ; SetGlobalNum \"fin\" , h ;"
+        " Console a \"|\" s \"|\" c \"|\" h \"\\n\" ;"}};
+
+struct FinalState {
+    std::string printed;
+    int heroX = 0, heroY = 0, facing = 0;
+    std::size_t modes = 0;
+    int topMode = 0;
+    float fin = 0;
+    std::uint32_t frames = 0;
+
+    bool operator==(const FinalState& o) const
+    {
+        return printed == o.printed && heroX == o.heroX && heroY == o.heroY && facing == o.facing &&
+               modes == o.modes && topMode == o.topMode && fin == o.fin && frames == o.frames;
+    }
+};
+
+FinalState StateOf(PlayedWorld& world)
+{
+    FinalState state;
+    state.printed = world.Printed();
+    state.heroX = 32 * world.hero().tileX + world.hero().offsetX;
+    state.heroY = 32 * world.hero().tileY + world.hero().offsetY;
+    state.facing = world.hero().facing;
+    state.modes = world.game().modes.Size();
+    state.topMode = world.game().modes.TopType();
+    state.fin = world.game().scriptEngine.GetGlobal("fin").AsFloat();
+    state.frames = world.game().FrameNumber();
+    return state;
+}
+
+SDL_keysym Typed(SDLKey sym, Uint16 unicode)
+{
+    SDL_keysym key{};
+    key.sym = sym;
+    key.unicode = unicode;
+    return key;
+}
+
+// Script 2 is queued by the test once the map is explored (at the same
+// frame in both runs); everything else comes from the keys.
+void PlayTheSession(PlayedWorld& world)
+{
+    ASSERT_GT(world.UntilExploring(), 0);
+    world.Run(2);
+    ASSERT_GT(world.UntilActive(), 0);
+    world.run().Hit(SDLK_DOWN);
+    world.run().Hit(SDLK_q);
+    ASSERT_GT(world.UntilActive(), 0);
+    for (const SDL_keysym& key : {Typed(SDLK_z, 'Z'), Typed(SDLK_o, 'o'), Typed(SDLK_e, 'e')}) {
+        InjectedEvents::KeyDown(key);
+        InjectedEvents::KeyUp(key.sym);
+    }
+    world.run().RunFrames(1);
+    world.run().Hit(SDLK_BACKSPACE);
+    world.run().Hit(SDLK_RETURN);
+    ASSERT_GT(world.UntilExploring(), 0);
+    for (SDLKey walk : {SDLK_LEFT, SDLK_LEFT, SDLK_UP, SDLK_DOWN, SDLK_RIGHT, SDLK_RIGHT})
+        world.run().Hit(walk);
+    world.run().Hit(SDLK_q);
+    world.run().RunFrames(5);
+    world.run().Tap(SDLK_ESCAPE);
+    world.run().RunFrames(1);
+}
+
+class Environment {
+public:
+    ~Environment()
+    {
+        for (const char* name : {"TESSEL_RECORD", "TESSEL_REPLAY", "TESSEL_REPLAY_FAST"})
+            unsetenv(name);
+    }
+    void Set(const char* name, const std::string& value) { setenv(name, value.c_str(), 1); }
+    void Unset(const char* name) { unsetenv(name); }
+};
+
+}  // namespace
+
+TEST(SessionReplay, AReplayedSessionReachesTheRecordedState)
+{
+    TempDir sessions;
+    const std::string file = sessions.File("session.txt");
+    Environment environment;
+    environment.Set("TESSEL_RECORD", file);
+    PlayedWorld world(kScripts);
+    PlayTheSession(world);
+    ASSERT_TRUE(world.game().QuitRequested());
+    world.game().FinishRecording();
+    const FinalState recorded = StateOf(world);
+    EXPECT_NE(recorded.printed.find("1|Zo|"), std::string::npos) << recorded.printed;
+    EXPECT_NE(recorded.printed.find("npc7,5,5"), std::string::npos) << recorded.printed;
+
+    // The replay gets no keys from the test: only the recorded ones count.
+    environment.Unset("TESSEL_RECORD");
+    environment.Set("TESSEL_REPLAY", file);
+    environment.Set("TESSEL_REPLAY_FAST", "1");
+    world.StartAgain();
+    ASSERT_TRUE(world.game().Replaying());
+    ASSERT_GT(world.UntilExploring(), 0);
+    world.Run(2);
+    for (int frame = 0; frame < 2000 && !world.game().QuitRequested(); ++frame)
+        world.run().RunFrames(1);
+    EXPECT_TRUE(world.game().QuitRequested());
+    EXPECT_EQ(world.game().ExitStatus(), 0);
+    const FinalState replayed = StateOf(world);
+    EXPECT_EQ(replayed.printed, recorded.printed);
+    EXPECT_TRUE(replayed == recorded) << replayed.heroX << "," << replayed.heroY << " vs " << recorded.heroX
+                                      << "," << recorded.heroY << "; frames " << replayed.frames << " vs "
+                                      << recorded.frames;
+
+    // A changed map file: the replay refuses before any window opens.
+    std::ofstream(world.FolderPath() + "/map/m.map", std::ios::app) << 'x';
+    CGame refused;
+    testing::internal::CaptureStdout();
+    refused.Start();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Replay refused: map\\m.map has changed since the recording\n");
+    EXPECT_TRUE(refused.QuitRequested());
+    EXPECT_EQ(refused.ExitStatus(), 1);
+}
+
+TEST(SessionReplay, TheGameExitsWithStatusOneWhenTheReplayCannotBeRead)
+{
+    const std::string game = std::string(TESSEL_TOOLS_DIR) + "/../tessel";
+    TempDir dir;
+    const std::string command = "cd '" + dir.Path() + "' && TESSEL_REPLAY=absent.txt '" + game + "'";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string printed;
+    char chunk[256];
+    while (std::size_t got = std::fread(chunk, 1, sizeof chunk, pipe))
+        printed.append(chunk, got);
+    const int status = pclose(pipe);
+    EXPECT_EQ(printed, "Replay: cannot read absent.txt\n");
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+}
