@@ -218,7 +218,7 @@ private:
     std::vector<ExprItem> scratchInner;
     std::string scratchText;
     std::string loopName;
-    std::vector<std::string> declaredNames;
+    std::string declaredName;
 
     std::ostream* output;
     std::function<int()> randomSource;

@@ -79,12 +79,16 @@ bool ReadFloatPrefix(const std::string& text, float& value)
             gathered += c;
             foundMantissa = true;
         } else if ((c == 'e' || c == 'E') && !foundExponent && foundMantissa) {
-            gathered += 'e';
+            // An exponent counts only with a digit: `3e` and `1e+` read as
+            // the number before the `e`, the longest prefix that is one.
+            std::size_t digit = i + 1;
+            if (digit < text.size() && (text[digit] == '+' || text[digit] == '-'))
+                ++digit;
+            if (digit >= text.size() || !IsDigit(text[digit]))
+                break;
+            gathered.append(text, i, digit - i);
             foundExponent = true;
-            if (i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-')) {
-                ++i;
-                gathered += text[i];
-            }
+            i = digit - 1;
         } else {
             break;
         }
@@ -132,10 +136,21 @@ std::string FloatToStr(float value)
 
 float ToFloat32(double value)
 {
+    // Rounded to the nearest float: a result above the largest float but
+    // below the midpoint to the next power of two still rounds down to the
+    // largest float; only from that midpoint on (ties go to the even
+    // neighbour, infinity) is it infinite. The comparison comes first
+    // because converting an out-of-range double is undefined.
     const double largest = std::numeric_limits<float>::max();
-    if (value > largest)
+    const double halfStep = std::ldexp(1.0, std::numeric_limits<float>::max_exponent - std::numeric_limits<float>::digits - 1);
+    const double roundsToInfinity = largest + halfStep;
+    if (value >= roundsToInfinity)
         return std::numeric_limits<float>::infinity();
-    if (value < -largest)
+    if (value <= -roundsToInfinity)
         return -std::numeric_limits<float>::infinity();
+    if (value > largest)
+        return std::numeric_limits<float>::max();
+    if (value < -largest)
+        return -std::numeric_limits<float>::max();
     return static_cast<float>(value);
 }

@@ -37,6 +37,6 @@ inline std::int32_t TruncateToInt32(float value)
         return -2147483647 - 1;
     return static_cast<std::int32_t>(value);
 }
-// Rounds a double to float32; magnitudes beyond the float range become
-// infinities.
+// Rounds a double to the nearest float32, as the hardware conversion does:
+// only magnitudes from halfway past the largest float on become infinities.
 float ToFloat32(double value);

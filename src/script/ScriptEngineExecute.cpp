@@ -116,45 +116,47 @@ CScriptEngine::StatementResult CScriptEngine::Assign(CScript& run, const ScriptT
 CScriptEngine::StatementResult CScriptEngine::Declare(CScript& run, std::int32_t keywordId)
 {
     const Terminators semicolon{OpSemicolon, kNoTerminator, false};
-    // The names go into kept strings: declarations inside loops allocate
-    // nothing once the buffers have grown.
-    std::size_t count = 0;
-    auto nextName = [this, &count]() -> std::string& {
-        if (declaredNames.size() <= count)
-            declaredNames.emplace_back();
-        return declaredNames[count++];
-    };
-    NameInto(run, Read(run), nextName());
-    const ScriptTokenRef next = Read(run);
-    float number = 0.0f;
-    scratchText.clear();
-    if (next.IsOperator(OpAssign)) {
-        if (keywordId == KwString)
-            EvalStringInto(run, semicolon, scratchText);
-        else
-            number = EvalNumberOn(run, semicolon);
-    } else if (next.IsOperator(OpComma)) {
-        for (;;) {
-            const ScriptTokenRef token = Read(run);
-            if (token.IsEnd() || token.IsOperator(OpSemicolon))
-                break;
-            if (!token.IsOperator(OpComma))
-                NameInto(run, token, nextName());
-        }
-    } else if (!next.IsOperator(OpSemicolon)) {
-        return StatementResult::Continue; // not a declaration: nothing declared
-    }
-    if (statementCutShort)
-        return StatementResult::EndRun;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::string& name = declaredNames[i];
+    // Declares one variable with the statement's value. Each name of a list
+    // is declared as soon as it is read, so a later name that repeats an
+    // earlier one reads as that variable: `int a , a ;` declares `a` and
+    // then a variable named after the value of `a`.
+    auto declare = [&run, keywordId](const std::string& name, float number, const std::string& text) {
         if (keywordId == KwInt)
             run.intVariables.Set(name, TruncateToInt32(number));
         else if (keywordId == KwFloat)
             run.floatVariables.Set(name, number);
         else
-            run.stringVariables.Set(name, scratchText);
+            run.stringVariables.Set(name, text);
+    };
+    // The name goes into a kept string: declarations inside loops allocate
+    // nothing once the buffer has grown.
+    NameInto(run, Read(run), declaredName);
+    const ScriptTokenRef next = Read(run);
+    scratchText.clear();
+    if (next.IsOperator(OpAssign)) {
+        float number = 0.0f;
+        if (keywordId == KwString)
+            EvalStringInto(run, semicolon, scratchText);
+        else
+            number = EvalNumberOn(run, semicolon);
+        if (statementCutShort)
+            return StatementResult::EndRun;
+        declare(declaredName, number, scratchText);
+    } else if (next.IsOperator(OpComma)) {
+        declare(declaredName, 0.0f, scratchText);
+        for (;;) {
+            const ScriptTokenRef token = Read(run);
+            if (token.IsEnd() || token.IsOperator(OpSemicolon))
+                break;
+            if (token.IsOperator(OpComma))
+                continue;
+            NameInto(run, token, declaredName);
+            declare(declaredName, 0.0f, scratchText);
+        }
+    } else if (next.IsOperator(OpSemicolon)) {
+        declare(declaredName, 0.0f, scratchText);
     }
+    // Any other token after the name: not a declaration, nothing declared.
     return StatementResult::Continue;
 }
 

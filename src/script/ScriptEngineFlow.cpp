@@ -5,6 +5,7 @@
 // answer is remembered per script and start position.
 #include "script/CScriptEngine.h"
 
+#include "script/ForLoopStep.h"
 #include "script/ScriptConversions.h"
 #include "script/ScriptTables.h"
 
@@ -19,13 +20,6 @@ bool IsKeyword(const CScript& run, std::int32_t index, std::int32_t keywordId)
 std::int32_t TokenCount(const CScript& run)
 {
     return static_cast<std::int32_t>(run.tokens.size());
-}
-
-// Adds in 32-bit two's complement: a loop counter that passes the int range
-// wraps around instead of being undefined.
-std::int32_t WrappingAdd(std::int32_t a, std::int32_t b)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
 }
 
 // Forward from `start` to the `endif` (or, with stopAtElse, the `else`) of
@@ -222,12 +216,13 @@ CScriptEngine::StatementResult CScriptEngine::For(CScript& run)
 
     // The loop variable counts every time the `for` runs, the first included.
     const int index = run.intVariables.Find(loopName);
-    const std::int32_t value = WrappingAdd(index < 0 ? 0 : run.intVariables.entries[index].second, increment);
+    const ForLoopStep step = StepForLoop(index < 0 ? 0 : run.intVariables.entries[index].second, increment, limit);
+    const std::int32_t value = step.counter;
     if (index < 0)
         run.intVariables.Append(loopName, value);
     else
         run.intVariables.entries[index].second = value;
-    const bool ended = increment == 0 || (increment > 0 && value > limit) || (increment < 0 && value < limit);
+    const bool ended = step.ended;
     if (!ended || SkipPastMatching(run, KwFor, KwNext))
         return StatementResult::Continue;
     return StatementResult::EndRun;

@@ -7,18 +7,9 @@
 
 #include "script/EvalItems.h"
 #include "script/ScriptComparisons.h"
+#include "script/ForLoopStep.h"
 #include "script/ScriptConversions.h"
 #include "script/ScriptTables.h"
-
-namespace {
-
-// Adds in 32-bit two's complement, as the `for` statement does.
-std::int32_t WrappingAdd(std::int32_t a, std::int32_t b)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-
-} // namespace
 
 std::int32_t CScriptEngine::PlannedEnd(CScript& run, Terminators stops, bool& alternating)
 {
@@ -212,12 +203,13 @@ bool CScriptEngine::PlannedFor(CScript& run, ScriptMemo& memo, const ScriptToken
     run.programCounter = plan.second + 1;
     // The loop variable counts every time the `for` runs, the first included.
     const int index = run.IntVariableIndexAt(start + 1);
-    const std::int32_t value = WrappingAdd(index < 0 ? 0 : run.intVariables.entries[index].second, increment);
+    const ForLoopStep step = StepForLoop(index < 0 ? 0 : run.intVariables.entries[index].second, increment, limit);
+    const std::int32_t value = step.counter;
     if (index < 0)
         run.intVariables.Append(run.tokens[start + 1].text, value);
     else
         run.intVariables.entries[index].second = value;
-    const bool ended = increment == 0 || (increment > 0 && value > limit) || (increment < 0 && value < limit);
+    const bool ended = step.ended;
     result = !ended || SkipPastMatching(run, KwFor, KwNext) ? StatementResult::Continue : StatementResult::EndRun;
     return true;
 }

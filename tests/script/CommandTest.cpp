@@ -96,4 +96,6 @@ TEST(BuiltInCommands, ListeVariablesListsTheRunsLocalsByType)
                          SetGlobalNum "notListed" , 1 ; ListeVariables ;)"),
               Listing("s:\t\tx y\n", "IDMOI:\t\t-1\ni:\t\t-2\n", "f:\t\t0.1\ng:\t\t0\nbig:\t\t1e+06\n"));
     EXPECT_EQ(DumpVariables(CScript()), Listing("", "", ""));
+    // It consumes nothing after it: the next statement follows at once.
+    EXPECT_EQ(RunText(R"(ListeVariables Console "after" ;)"), Listing("", "IDMOI:\t\t-1\n", "") + "after");
 }

@@ -50,6 +50,14 @@ TEST(Loops, WhileAndFor)
         {R"(for "k" to 2 do Console k ; next)", "12"},
         {R"(int i = 4 ; for "i" to 1 step -1 do Console i ; next)", "321"},
         {R"(for "i" to 5 step 0 do Console "never" ; next Console "i=" i ;)", "i=0"},
+        // A step that would carry the counter past the int range ends the
+        // loop and leaves the counter at its last value.
+        {R"(for "i" to 2147483647 step 1000000000 do Console i "," ; next Console "i=" i ;)",
+         "1000000000,2000000000,i=2000000000"},
+        {R"(int i = -1000000000 ; for "i" to -2147483648 step -1000000000 do Console i "," ; next Console "i=" i ;)",
+         "-2000000000,i=-2000000000"},
+        {R"(int i = 2147483520 ; for "i" to 2147483647 step 64 do Console i "," ; next Console "i=" i ;)",
+         "2147483584,i=2147483584"},
         {R"(int n = 3 ; for "i" to n * 2 step n - 1 do Console i "," ; next)", "2,4,6,"},
         {R"(int b ;
             for "a" to 3 do b = 0 ; for "b" to 2 do Console a b " " ; next next

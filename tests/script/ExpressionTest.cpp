@@ -39,6 +39,17 @@ TEST(NumericExpressions, ValuesAsAWorldCommandArgumentPrintsThem)
         {"HAUT * 10 + PNJ", "32"},
         {"nothing + 1", "1"},
         {"3abc + 1", "4"},
+        // An `e` without exponent digits ends the number before it.
+        {"3e + 1", "4"},
+        {"1e+ * 5", "5"},
+        {"2.5E- + 1", "3.5"},
+        {"2e1 + 1", "21"},
+        // A power just above the largest float rounds down to it; from
+        // halfway to the next power of two on it is infinite.
+        {"50859008 ^ 5", "3.40282e+38"},
+        {"2.58663869e+15 ^ 2.5", "3.40282e+38"},
+        {"2 ^ 128", "inf"},
+        {"- 2 ^ 129", "-inf"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RunText("Show " + c.first + " ;"), "@Show\t" + c.second + "\n") << "expression: " << c.first;

@@ -42,7 +42,8 @@ TEST(ScriptLexer, CutsTextsIntoTypedTokens)
         {"7 7.5 7.0 -5 +7 5. 3abc", "Int(7) Float(7.5) Int(7.0) Int(-5) Int(+7) Int(5.) Int(3abc)"},
         {"2.5 1e3 -0.25 .5 16777217 16777216",
          "Float(2.5) Float(1e3) Float(-0.25) Float(.5) Float(16777217) Int(16777216)"},
-        {"99999999999 - e5 1e+", "Float(99999999999) Op(-) Word(e5) Word(1e+)"},
+        // An `e` without exponent digits is not part of the number.
+        {"99999999999 - e5 1e+ 3e 2.5E-x", "Float(99999999999) Op(-) Word(e5) Int(1e+) Int(3e) Float(2.5E-x)"},
         // String literals: \n, \" and \\ escapes; any other backslash stays.
         {R"("a b // c")", "Str(a b // c)"},
         {R"("q\"b\\n\n" x)", "Str(q\"b\\n\n) Word(x)"},
@@ -79,4 +80,23 @@ TEST(CScriptCursor, NextAndPrevStopAtTheEnds)
     EXPECT_EQ(script.PrevToken().type, TokEnd);
     EXPECT_EQ(script.programCounter, -1);
     EXPECT_EQ(script.NextToken().type, TokEnd);
+}
+
+TEST(CScriptCursor, NextAndPrevRetypeWordsAsTheLocalsOfTheMoment)
+{
+    InitScriptTables();
+    CScript script;
+    script.Tokenize("a b c d", 4);
+    script.intVariables.Set("a", 1);
+    script.floatVariables.Set("b", 1.0f);
+    script.stringVariables.Set("c", "x");
+    // A name in several lists reads as the string, then the float.
+    script.intVariables.Set("c", 2);
+    const std::vector<ScriptTokenType> expected = {TokIntVar, TokFloatVar, TokStringVar, TokWord};
+    for (std::int32_t i = 0; i < 4; ++i) {
+        script.programCounter = i;
+        EXPECT_EQ(script.NextToken().type, expected[i]) << "NextToken at " << i;
+        script.programCounter = i;
+        EXPECT_EQ(script.PrevToken().type, expected[i]) << "PrevToken at " << i;
+    }
 }

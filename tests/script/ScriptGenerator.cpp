@@ -4,7 +4,8 @@ namespace {
 
 // Names used for locals and globals alike, so that they shadow each other.
 const std::vector<const char*> kNames = {"a", "b", "c", "x", "f", "s", "G1", "HAUT", "PNJ", "IDMOI"};
-const std::vector<const char*> kNumbers = {"0", "1", "2", "3", "7", "-5", "2.5", "0.1", "1e2", "16777217", "3abc"};
+const std::vector<const char*> kNumbers = {"0", "1", "2", "3", "7", "-5", "2.5", "0.1", "1e2", "16777217", "3abc",
+                                          "3e", "1e+"};
 const std::vector<const char*> kStrings = {"\"\"", "\"x\"", "\"12\"", "\"a b\"", "\"4.5z\"", "\"\\n\""};
 const std::vector<const char*> kOperators = {"+", "-", "*", "/", "^", "+", "-", "*"};
 const std::vector<const char*> kComparisons = {"==", "!=", ">=", ">", "<=", "<"};
@@ -70,10 +71,13 @@ void ScriptGenerator::Loop(int depth, bool isFor)
     const std::string counter = "w" + std::to_string(counters++);
     ++loopDepth;
     if (isFor) {
+        // Now and then a counter near the top of the int range, where a
+        // step can carry it past the range.
+        const bool nearTop = Chance(10);
         Emit("int");
         Emit(counter);
         Emit("=");
-        Emit(std::to_string(Pick(3)));
+        Emit(nearTop ? "2147483520" : std::to_string(Pick(3)));
         Emit(";");
         Emit("for");
         // The name as a literal, or through a string expression.
@@ -84,8 +88,14 @@ void ScriptGenerator::Loop(int depth, bool isFor)
             Emit(std::to_string(counters - 1));
         }
         Emit("to");
-        Emit(std::to_string(Pick(6)));
-        if (Chance(25)) {
+        if (nearTop) {
+            Emit("2147483647");
+            Emit("step");
+            Emit(PickOf({"64", "1000000000"}));
+        } else {
+            Emit(std::to_string(Pick(6)));
+        }
+        if (!nearTop && Chance(25)) {
             Emit("step");
             Emit(PickOf({"1", "2", "-1", "0"}));
         }

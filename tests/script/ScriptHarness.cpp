@@ -38,9 +38,10 @@ std::string ScriptHarness::TakeOutput()
     return text;
 }
 
-std::string RunText(const std::string& text)
+std::string RunText(const std::string& text, bool memoising)
 {
     ScriptHarness harness;
+    harness.engine.SetMemoising(memoising);
     harness.Add(1, text);
     harness.Start(1);
     harness.RunToEnd();
@@ -50,7 +51,8 @@ std::string RunText(const std::string& text)
 void ExpectOutputs(const std::vector<ScriptCase>& cases)
 {
     for (const ScriptCase& c : cases)
-        EXPECT_EQ(RunText(c.script), c.output) << "script: " << c.script;
+        for (bool memoising : {true, false})
+            EXPECT_EQ(RunText(c.script, memoising), c.output) << "memoising " << memoising << ", script: " << c.script;
 }
 
 std::string Listing(const std::string& strings, const std::string& ints, const std::string& floats)

@@ -34,7 +34,7 @@ private:
 };
 
 // Compiles `text` as script 1, runs it to its end and returns its output.
-std::string RunText(const std::string& text);
+std::string RunText(const std::string& text, bool memoising = true);
 
 // A script and the output its run must give.
 struct ScriptCase {
@@ -42,7 +42,8 @@ struct ScriptCase {
     std::string output;
 };
 
-// Runs every case with RunText; a mismatch names its script.
+// Runs every case with RunText, memoising on and off; a mismatch names its
+// script.
 void ExpectOutputs(const std::vector<ScriptCase>& cases);
 
 // The text ListeVariables prints for these string, int and float lines.

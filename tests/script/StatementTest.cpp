@@ -10,8 +10,16 @@ TEST(Declarations, TypesListsAndNames)
         {"int a , b , c ; a = 1 ; b = 2 ; c = 3 ; Console a b c ;", "123"},
         // The name may come from a string literal or a string variable.
         {R"(string which = "counter" ; int which = 9 ; int "other" = 4 ; Console counter other ;)", "94"},
-        // Any other token after the name declares nothing.
-        {R"(int x 5 ; Console "[" x "]" ;)", "[0]"},
+        // Any other token after the name declares nothing: the undeclared
+        // word reads as a global, 0 (an empty string had it been declared).
+        {R"(string x "a" ; Console "[" x "]" ;)", "[0]"},
+        {R"(int n 5 ; ListeVariables)", Listing("", "IDMOI:\t\t-1\n", "")},
+        // Names are declared as they are read: a repeated name is by then a
+        // variable, and its value names the next one.
+        {"int a , a ; ListeVariables", Listing("", "IDMOI:\t\t-1\na:\t\t0\n0:\t\t0\n", "")},
+        {"float f , f , f ; ListeVariables", Listing("", "IDMOI:\t\t-1\n", "f:\t\t0\n0:\t\t0\n")},
+        {R"(string s , s ; ListeVariables)", Listing("s:\t\t\n:\t\t\n", "IDMOI:\t\t-1\n", "")},
+        {"int b , a , a , b ; ListeVariables", Listing("", "IDMOI:\t\t-1\nb:\t\t0\na:\t\t0\n0:\t\t0\n", "")},
         // A name in several types reads as the string, else as the float.
         {R"(int v = 5 ; float "v" = 2.5 ; Console v "|" ; string "v" = "t" ; Console v ;)", "2.5|t"},
         // Redeclaring through a literal sets the one variable.
