@@ -60,7 +60,7 @@ void ScriptLexer::SkipComment()
         ++position;
 }
 
-bool ScriptLexer::ReadStringLiteral(std::string& word)
+bool ScriptLexer::ReadStringLiteral(const std::string& text, std::size_t& position, std::string& word)
 {
     while (position < text.size()) {
         const char c = text[position];
@@ -100,7 +100,7 @@ ScriptToken ScriptLexer::Next()
         }
         if (c == '"') {
             ++position;
-            if (ReadStringLiteral(word)) {
+            if (ReadStringLiteral(text, position, word)) {
                 ScriptToken literal;
                 literal.text = std::move(word);
                 literal.type = TokStringLiteral;

@@ -21,12 +21,15 @@ public:
     // literal or plain word.
     static ScriptToken Classify(std::string word);
 
+    // Reads a string literal's content from `position` (just after its
+    // opening quote) into `word`, unescaping \n, \" and \\; true when the
+    // closing quote was found (and passed). The linter reads literals with it
+    // too, so both see the same text.
+    static bool ReadStringLiteral(const std::string& text, std::size_t& position, std::string& word);
+
 private:
     void SkipSeparators();
     void SkipComment();
-    // Reads a literal's content after its opening quote into `word`; true
-    // when the closing quote was found (and passed).
-    bool ReadStringLiteral(std::string& word);
 
     const std::string& text;
     std::size_t position = 0;

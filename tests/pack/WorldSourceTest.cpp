@@ -1,19 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "pack/PackMessages.h"
 #include "lib/WorldFile.h"
 #include "lib/WorldSource.h"
-
-namespace {
-
-std::string Messages(const Diagnostics& diagnostics)
-{
-    std::string text;
-    for (const Diagnostic& d : diagnostics.All())
-        text += Diagnostics::Format(d) + "\n";
-    return text;
-}
-
-} // namespace
 
 TEST(WorldSource, ReadsEveryKeyAndGivesDefaults)
 {

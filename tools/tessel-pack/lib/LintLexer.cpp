@@ -49,28 +49,6 @@ void LintLexer::SkipSeparators()
         ++position;
 }
 
-bool LintLexer::ReadLiteral(std::string& word)
-{
-    while (position < text.size()) {
-        const char c = text[position];
-        if (c == '"') {
-            ++position;
-            return true;
-        }
-        if (c == '\\' && position + 1 < text.size()) {
-            const char escaped = text[position + 1];
-            if (escaped == 'n' || escaped == '"' || escaped == '\\') {
-                word += escaped == 'n' ? '\n' : escaped;
-                position += 2;
-                continue;
-            }
-        }
-        word += c;
-        ++position;
-    }
-    return false;
-}
-
 LintToken LintLexer::Next()
 {
     std::string word;
@@ -99,7 +77,7 @@ LintToken LintLexer::Next()
                              "the literal; put a space between them");
             const std::size_t quote = position;
             ++position;
-            if (ReadLiteral(word)) {
+            if (ScriptLexer::ReadStringLiteral(text, position, word)) {
                 LintToken literal;
                 literal.text = word;
                 literal.type = TokStringLiteral;

@@ -23,7 +23,6 @@ public:
 private:
     LintToken Next();
     void SkipSeparators();
-    bool ReadLiteral(std::string& word);  // true when closed
     void CheckGluedOperators(const LintToken& token);
     void Error(std::size_t offset, const std::string& message);
     void Warning(std::size_t offset, const std::string& message);
