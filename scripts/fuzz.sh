@@ -1,11 +1,15 @@
 #!/bin/sh
-# Runs every fuzz target for SECONDS each (default 30), starting from the
-# seed corpora in fuzz/corpus/<target>/, with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Fails on the first finding; the input that
-# caused it is left in build-fuzz/findings/<target>/.
+# Runs every fuzz target (or only the TARGETs named) for SECONDS each
+# (default 30), starting from the seed corpora in fuzz/corpus/<target>/, with
+# AddressSanitizer and UndefinedBehaviorSanitizer:
+#   sh scripts/fuzz.sh [SECONDS [TARGET...]]
+# Reports every finding and fails if there was one; the input that caused it
+# is left in build-fuzz/findings/<target>/.
 set -e
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
+[ $# -gt 0 ] && shift
+targets="$*"
 sh scripts/install-deps.sh fuzz
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSEL_FUZZ=ON \
   -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_TOOLS=ON -DTESSEL_BUILD_BENCH=OFF >/dev/null
@@ -14,6 +18,9 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 status=0
 for seeds in fuzz/corpus/*/; do
   target=$(basename "$seeds")
+  if [ -n "$targets" ]; then
+    case " $targets " in *" $target "*) ;; *) continue ;; esac
+  fi
   work=build-fuzz/corpus/$target
   findings=build-fuzz/findings/$target
   mkdir -p "$work" "$findings"
