@@ -69,15 +69,19 @@ void BM_Lua(benchmark::State& state, const BenchCase& benchCase)
 
 // Prints as usual and keeps each run's processor time for the ratios: the
 // processor time, not the wall-clock time, because the benchmark often
-// shares the machine.
+// shares the machine. With --benchmark_repetitions the least of the
+// repetitions counts, the one least disturbed by the rest of the machine.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                seconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            if (!run.error_occurred && run.run_type == Run::RT_Iteration) {
+                const auto kept = seconds.find(run.benchmark_name());
+                if (kept == seconds.end() || run.GetAdjustedCPUTime() < kept->second)
+                    seconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            }
     }
 
     void PrintRatios(const std::vector<BenchCase>& cases) const

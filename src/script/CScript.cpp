@@ -15,6 +15,7 @@ void CScript::Reset()
     stringVariables.entries.clear();
     memo.reset();
     names.Clear();
+    resolved.Clear();
 }
 
 void CScript::Tokenize(const std::string& text, std::uint16_t scriptId)

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "script/ResolvedStatements.h"
 #include "script/ScriptMemo.h"
 #include "script/ScriptNameCache.h"
 #include "script/ScriptToken.h"
@@ -53,6 +54,8 @@ public:
     // interpreter calls it before each statement; within a statement no
     // word is read after a variable is created.
     void RefreshNames() const { names.Refresh(tokens.size(), Additions()); }
+    // Changes, after RefreshNames, whenever a variable has been created.
+    std::uint32_t NamesEpoch() const { return names.Epoch(); }
     // What the word at `position` resolves to, after RefreshNames and with
     // no variable created since.
     const ScriptNameCache::Entry& WordAt(std::int32_t position) const
@@ -82,6 +85,9 @@ public:
     // What the token list decides, shared by every copy of the compiled
     // script; null until Tokenize. The tokens must not change after it.
     std::shared_ptr<ScriptMemo> memo;
+    // The statements of this run decoded against its variables, for the
+    // interpreter's fast path.
+    ResolvedStatements resolved;
 
 private:
     static ScriptToken ToCopy(const ScriptTokenRef& ref);

@@ -142,22 +142,34 @@ private:
     // whether it is a plain number-operator-number chain.
     std::int32_t PlannedEnd(CScript& run, Terminators stops, bool& alternating);
     float EvalPlanned(CScript& run, std::int32_t end, bool alternating);
-    float EvalAlternating(const CScript& run, std::int32_t begin, std::int32_t end) const;
     // The numeric expression of tokens [begin, end).
     float EvalSpan(const CScript& run, std::int32_t begin, std::int32_t end, bool alternating);
     float EvalItemsOfSpan(const CScript& run, std::int32_t begin, std::int32_t end);
     float WordValue(const CScript& run, std::int32_t position, const ScriptNameCache::Entry& word) const;
-    // Runs the statement begun by `token` from the memo's statement plan;
-    // false, having done nothing, when there is no plan for it.
-    // With `mayFuse`, an `endwhile` or `next` also runs the loop head it
-    // goes back to, as the statement after it, and counts it in
-    // fusedStatements.
-    bool RunPlanned(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result,
-                    bool mayFuse);
-    bool PlannedAssign(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result);
-    bool PlannedLoopEnd(CScript& run, ScriptMemo& memo, std::int32_t keyword, StatementResult& result);
-    bool PlannedCondition(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result);
-    bool PlannedFor(CScript& run, ScriptMemo& memo, const ScriptTokenRef& token, StatementResult& result);
+    // Runs statements of the run from their decoded form for as long as
+    // they are of the kinds decoded, at most `budget` of them, and returns
+    // how many ran; `result` is the last one's (Continue when none ran). It
+    // stops before a statement it does not decode and at the end of the
+    // tokens, leaving those to the reading path.
+    std::uint64_t RunResolved(CScript& run, ScriptMemo& memo, std::uint64_t budget, StatementResult& result);
+    void Resolve(CScript& run, ScriptMemo& memo, std::int32_t position, ResolvedStatements::Statement& statement);
+    void ResolveSetGlobalNum(CScript& run, ScriptMemo& memo, std::int32_t position,
+                             ResolvedStatements::Statement& statement);
+    // Decodes the operands and operators of the numeric expression of
+    // tokens [begin, end) and gives the form to evaluate it in.
+    std::int8_t DecodeExpression(CScript& run, const ScriptMemo& memo, std::int32_t begin, std::int32_t end,
+                                 bool alternating);
+    bool DecodeChain(CScript& run, const ScriptMemo& memo, std::int32_t begin, std::int32_t end, int depth);
+    void DecodeOperand(CScript& run, const ScriptMemo& memo, std::int32_t position,
+                       ResolvedStatements::Operand& operand);
+    float EvalResolved(CScript& run, std::int32_t begin, std::int32_t end, std::int8_t form);
+    float FoldResolved(CScript& run, std::int32_t begin, std::int32_t end);
+    float ResolvedValue(CScript& run, std::int32_t position) const;
+    // Globals and string variables.
+    float LookedUpValue(CScript& run, std::int32_t position) const;
+    // The index of the global `name` (-1: none), kept in `index` while no
+    // global is added; `stamp` records when it was found.
+    std::int32_t CachedGlobalIndex(const std::string& name, std::int32_t& index, std::uint32_t& stamp) const;
     std::int32_t ScanTarget(const CScript& run, ScriptMemo::Scan scan, std::int32_t start) const;
 
     float EvalNumberOn(CScript& run, Terminators stops);
@@ -173,6 +185,9 @@ private:
     bool EvalCondition(CScript& run, std::int32_t closingKeyword);
 
     StatementResult RunStatement(CScript& run, const ScriptTokenRef& token);
+    // Ends the run or pauses the engine as a statement's result asks; false
+    // when Execute must return (the engine waits).
+    bool EndStatement(StatementResult result);
     StatementResult RunKeyword(CScript& run, std::int32_t keywordId);
     StatementResult Assign(CScript& run, const ScriptTokenRef& target);
     StatementResult Declare(CScript& run, std::int32_t keywordId);
@@ -207,7 +222,6 @@ private:
 
     bool statementCutShort = false;
     bool memoising = true;
-    std::uint64_t fusedStatements = 0;
     // The memo of the statement being run (MemoOf the front run), for the
     // scans of the control flow.
     ScriptMemo* statementMemo = nullptr;

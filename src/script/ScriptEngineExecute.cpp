@@ -17,33 +17,46 @@ void CScriptEngine::Execute()
         CScript& run = runQueue.front();
         ScriptMemo* memo = MemoOf(run);
         statementMemo = memo;
-        if (memo)
+        StatementResult result = StatementResult::Continue;
+        if (memo) {
+            // The host may have created variables since the last statement.
             run.RefreshNames();
+            const std::uint64_t budget = statementLimit == 0 ? UINT64_MAX : statementLimit - executed;
+            const std::uint64_t ran = RunResolved(run, *memo, budget, result);
+            executed += ran;
+            if (ran > 0) {
+                if (!EndStatement(result) || (statementLimit != 0 && executed >= statementLimit))
+                    return;
+                // Unless the run has ended, it stopped before a statement
+                // for the reading path.
+                if (result != StatementResult::Continue)
+                    continue;
+            }
+        }
         const ScriptTokenRef token = memo ? run.ReadTokenRemembered() : run.ReadToken();
         if (token.IsEnd()) {
             runQueue.pop_front();
             continue;
         }
         statementCutShort = false;
-        StatementResult result = StatementResult::Continue;
-        // A fused loop head counts as a statement of its own.
-        const bool mayFuse = statementLimit == 0 || executed + 2 <= statementLimit;
-        fusedStatements = 0;
-        if (memo == nullptr || !RunPlanned(run, *memo, token, result, mayFuse))
-            result = RunStatement(run, token);
-        executed += fusedStatements;
+        result = RunStatement(run, token);
         if (statementCutShort)
             result = StatementResult::EndRun;
-        if (result == StatementResult::EndRun) {
-            // Its variables go with it; the next run starts in this frame.
-            runQueue.pop_front();
-        } else if (result == StatementResult::Pause) {
-            running = false;
-            return;
-        }
-        if (statementLimit != 0 && ++executed >= statementLimit)
+        if (!EndStatement(result) || (statementLimit != 0 && ++executed >= statementLimit))
             return;
     }
+}
+
+bool CScriptEngine::EndStatement(StatementResult result)
+{
+    if (result == StatementResult::EndRun) {
+        // Its variables go with it; the next run starts in this frame.
+        runQueue.pop_front();
+    } else if (result == StatementResult::Pause) {
+        running = false;
+        return false;
+    }
+    return true;
 }
 
 CScriptEngine::StatementResult CScriptEngine::RunStatement(CScript& run, const ScriptTokenRef& token)
