@@ -74,16 +74,14 @@ int PrecedenceLevel(std::int32_t code)
 [[gnu::always_inline]] inline float CScriptEngine::ResolvedValue(CScript& run, std::int32_t position) const
 {
     const ResolvedStatements::Operand& operand = run.resolved.Operands()[position];
-    switch (operand.kind) {
-    case ResolvedStatements::kConstant:
-        return operand.value;
-    case ResolvedStatements::kIntVariable:
+    // Tests in the order loops meet them most.
+    if (operand.kind == ResolvedStatements::kIntVariable)
         return static_cast<float>(run.intVariables.entries[operand.index].second);
-    case ResolvedStatements::kFloatVariable:
+    if (operand.kind == ResolvedStatements::kConstant)
+        return operand.value;
+    if (operand.kind == ResolvedStatements::kFloatVariable)
         return run.floatVariables.entries[operand.index].second;
-    default:
-        return LookedUpValue(run, position);
-    }
+    return LookedUpValue(run, position);
 }
 
 [[gnu::always_inline]] inline float CScriptEngine::EvalResolved(CScript& run, std::int32_t begin, std::int32_t end, std::int8_t form)
@@ -116,12 +114,13 @@ std::uint64_t CScriptEngine::RunResolved(CScript& run, ScriptMemo& memo, std::ui
     result = StatementResult::Continue;
     ResolvedStatements& resolved = run.resolved;
     resolved.Fit(run.tokens.size());
-    const std::int32_t count = static_cast<std::int32_t>(run.tokens.size());
+    const std::uint32_t count = static_cast<std::uint32_t>(run.tokens.size());
     std::uint32_t epoch = run.NamesEpoch();
     std::uint64_t ran = 0;
     for (; ran < budget; ++ran) {
         const std::int32_t pc = run.programCounter;
-        if (pc < 0 || pc >= count)
+        // Negative counters too: the host may have stepped back before 0.
+        if (static_cast<std::uint32_t>(pc) >= count)
             return ran;
         Statement& statement = resolved.StatementAt(pc);
         if (statement.epoch != epoch)

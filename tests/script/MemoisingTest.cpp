@@ -40,6 +40,8 @@ TEST(Memoising, WordsFollowDeclarationsMadeInsideLoops)
         {"int i = 0 ; while i < 2 do Console v \" \" ; string v = \"t\" ; int v = 4 ; i = i + 1 ; endwhile", "0 t "},
         // The loop variable that `for` creates, and a global added mid-loop.
         {"for \"k\" to 2 do Console k ; next Console k ;", "123"},
+        {"int s = 0 ; int i = 0 ; while i < 2 do s = s + k ; for \"k\" to 1 do next i = i + 1 ; endwhile Console s ;",
+         "2"},
         {"int i = 0 ; while i < 2 do Console G \" \" ; SetGlobalNum \"G\" , 4 ; i = i + 1 ; endwhile", "0 4 "},
         {"int i = 0 ; while i < 2 do Console G \" \" ; SetGlobalString \"G\" , \"g\" ; i = i + 1 ; endwhile",
          "0 g "},
