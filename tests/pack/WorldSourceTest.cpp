@@ -67,29 +67,6 @@ TEST(WorldSource, ListsEveryProblemAtItsLineAndColumn)
     }
 }
 
-TEST(WorldSource, ReadsBackWhatItWrites)
-{
-    WorldSpec world;
-    world.name = "Sylva";
-    world.startScript = 7;
-    world.scripts = {{"scripts/a.tsl.txt", "a.tsl", {}}};
-    world.textures = {{300, "art/h.png", "h.tga", {}}, {1, "art/font.png", "font.tga", {}}};
-    world.maps = {{"maps/v.tmx", "v", {}}};
-    WorldSpec back;
-    Diagnostics diagnostics;
-    ASSERT_TRUE(WorldSource::Parse(WorldSource::Write(world), "world.json", back, diagnostics)) << Messages(diagnostics);
-    EXPECT_EQ(back.name, "Sylva");
-    EXPECT_EQ(back.startScript, 7);
-    EXPECT_FALSE(back.font.wanted);
-    ASSERT_EQ(back.textures.size(), 2u);
-    EXPECT_EQ(back.textures[0].texture, 300);  // order kept
-    EXPECT_EQ(back.textures[1].file, "font.tga");
-    ASSERT_EQ(back.scripts.size(), 1u);
-    EXPECT_EQ(back.scripts[0].source, "scripts/a.tsl.txt");
-    ASSERT_EQ(back.maps.size(), 1u);
-    EXPECT_EQ(back.maps[0].name, "v");
-}
-
 TEST(WorldFile, WritesTheListsTheGameReadsAndReadsThemBack)
 {
     WorldFile file;

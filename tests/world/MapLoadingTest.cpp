@@ -78,23 +78,6 @@ TEST(MapFile, RefusedWithAReasonAndNothingKept)
 
 using MapLoading = MapTest;
 
-TEST_F(MapLoading, TwentyByFifteenExampleWithEmptyLists)
-{
-    const std::vector<std::uint8_t> bytes = MapFileBuilder(20, 15, 3).StartScript(9).Bytes();
-    ASSERT_EQ(bytes.size(), 3311u);
-    Write("village", bytes);
-    CMap constructed("village");
-    ASSERT_TRUE(map.LoadMap("village"));
-    for (const CMap* loaded : {&constructed, &map}) {
-        EXPECT_EQ(loaded->Name(), "village");
-        EXPECT_EQ((std::vector<int>{loaded->Width(), loaded->Height(), loaded->LayerCount(),
-                                    int(loaded->Layers().size()), loaded->StartScript()}),
-                  (std::vector<int>{20, 15, 3, 3, 9}));
-        EXPECT_TRUE(loaded->Textures().empty() && loaded->Npcs().empty());
-        EXPECT_TRUE(loaded->IsWalkable(19, 14));
-    }
-}
-
 TEST_F(MapLoading, EachLoadReplacesTheMapButNotTheHeroes)
 {
     Write("a", MapFileBuilder(30, 30, 1).Texture(3, "t.tga").AddNpc(MakeNpc(1, 0, 0)).AddNpc(MakeNpc(2, 1, 1))
@@ -102,7 +85,12 @@ TEST_F(MapLoading, EachLoadReplacesTheMapButNotTheHeroes)
     // No textures and no layers, but a character: it must go as well.
     Write("bare", MapFileBuilder(4, 4, 0).AddNpc(MakeNpc(3, 2, 2)).Bytes());
     CHero& hero = Place(map.AddHero(1, "Alia", 20), 3, 2);
+    CMap constructed("a");
     ASSERT_TRUE(map.LoadMap("a"));
+    for (const CMap* loaded : {&constructed, &map})
+        EXPECT_EQ((std::vector<int>{loaded->Width(), loaded->Height(), loaded->LayerCount(),
+                                    int(loaded->Layers().size()), loaded->StartScript()}),
+                  (std::vector<int>{30, 30, 1, 1, 5}));
     map.FindNpc(1)->tileX = 2;
     ASSERT_TRUE(map.LoadMap("a"));
     ASSERT_EQ(map.Npcs().size(), 2u);
