@@ -49,16 +49,14 @@ TEST(GameWorld, MapHistoryKeepsTheLastTwoMapsAndPlaces)
     ASSERT_GT(world.UntilExploring(), 0);
     world.Run(2);
     world.run().RunFrames(3);
-    CScriptEngine& scripts = game.scriptEngine;
-    EXPECT_EQ(scripts.GetGlobal("CarteEnCours").stringValue, "absent");
-    EXPECT_EQ(scripts.GetGlobal("CartePre").stringValue, "m");
-    EXPECT_EQ(scripts.GetGlobal("CartePrePre").stringValue, "n");
-    EXPECT_EQ(scripts.GetGlobal("PosXPre").intValue, 7);
-    EXPECT_EQ(scripts.GetGlobal("PosYPre").intValue, 8);
-    EXPECT_EQ(scripts.GetGlobal("PosXPrePre").intValue, 3);
-    EXPECT_EQ(scripts.GetGlobal("PosYPrePre").intValue, 4);
-    EXPECT_FLOAT_EQ(scripts.GetGlobal("DecalXPrePre").floatValue, 0.5f);
-    EXPECT_EQ(scripts.GetGlobal("DecalXPre").kind, CScriptValue::kFloat);
+    const auto global = [&](const char* name) { return game.scriptEngine.GetGlobal(name); };
+    EXPECT_EQ(global("CarteEnCours").stringValue + "|" + global("CartePre").stringValue + "|" +
+                  global("CartePrePre").stringValue, "absent|m|n");
+    EXPECT_EQ((std::vector<int>{global("PosXPre").intValue, global("PosYPre").intValue,
+                                global("PosXPrePre").intValue, global("PosYPrePre").intValue}),
+              (std::vector<int>{7, 8, 3, 4}));
+    EXPECT_FLOAT_EQ(global("DecalXPrePre").floatValue, 0.5f);
+    EXPECT_EQ(global("DecalXPre").kind, CScriptValue::kFloat);
     // A map that cannot be read: no map, no start script, exploring; the
     // hero walks and the frame draws without harm.
     EXPECT_EQ(game.map.Width(), 0);
