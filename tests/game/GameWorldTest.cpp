@@ -2,21 +2,8 @@
 
 #include "game/PlayedWorld.h"
 
-TEST(GameWorld, StartScriptCreatesTheHeroLoadsTheMapAndFadesIn)
-{
-    PlayedWorld world;
-    CGame& game = world.game();
-    EXPECT_EQ(game.world.scripts.size(), 1u);
-    ASSERT_GT(world.UntilExploring(), 0);
-    EXPECT_EQ(game.map.Name(), "m");
-    EXPECT_EQ(game.activeHero, 1);
-    EXPECT_EQ(world.hero().tileX, 5);
-    EXPECT_EQ(world.hero().facing, 2);
-    EXPECT_LE(game.fade.level, 0);
-    // The map's texture and the world's hero sheet were uploaded.
-    EXPECT_EQ(world.run().Pixel(400, 400), PlayedWorld::kGrass);
-    EXPECT_EQ(world.run().Pixel(176, 180), PlayedWorld::kHero);
-}
+// Every test starts from the played world's start script: the hero is
+// created, the map loaded and faded in (UntilExploring).
 
 TEST(GameWorld, FadesAndMapChangesBlockTheCommandsBehindThem)
 {
