@@ -18,14 +18,14 @@ namespace {
 
 const char* const kWorld = R"({
   "name": "Sylva",
-  "start_script": 1,
+  "start_script": 3,
   "font": { "texture": 1, "file": "font.tga" },
   "scripts": [ { "source": "scripts/village.tsl.txt", "file": "village.tsl" } ],
   "textures": [ { "texture": 100, "source": "art/hero.png", "file": "hero.tga" } ]
 }
 )";
 
-const char* const kScripts = "@script 1 ouverture\n"
+const char* const kScripts = "@script 3 ouverture\n"
                              "SetFont 1 ;\n"
                              "CreateHeros 1 , \"A\xC3\xABl\" , 100 ;\n"
                              "Choix \"Entrer ?\" , HEROS , 1 , \"rep\" , \"Oui\" , \"Non\" ;\n"
@@ -91,8 +91,8 @@ TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
     ASSERT_EQ(map.textures.size(), 2u);
     for (const auto& texture : map.textures)
         EXPECT_EQ(game.count("tga/" + texture.file), 1u) << texture.file;
-    EXPECT_EQ(game.at("wor/Sylva.world"), std::string("village.tsl\0\0\1\0font.tga\0d\0hero.tga\0\0\1\0", 38));
-    EXPECT_EQ(game.at("tsl/village.tsl").substr(0, 41), std::string("\1\0SetFont 1 ;\nCreateHeros 1 , \"A\xEBl\" , 100", 41));
+    EXPECT_EQ(game.at("wor/Sylva.world"), std::string("village.tsl\0\0\1\0font.tga\0d\0hero.tga\0\0\3\0", 38));
+    EXPECT_EQ(game.at("tsl/village.tsl").substr(0, 41), std::string("\3\0SetFont 1 ;\nCreateHeros 1 , \"A\xEBl\" , 100", 41));
     EXPECT_NE(game.at("tsl/village.tsl").find(std::string("\2\0Lire \"\x93" "Bonjour\x94\" ;\0", 19)),
               std::string::npos);
 
@@ -165,7 +165,7 @@ TEST(PackTool, CheckWritesNothingAndWerrorFailsOnWarnings)
     EXPECT_TRUE(fs::exists(dir.File("notes/letter.txt")));
 
     // Without SetFont nothing shows text.
-    dir.Write("src/scripts/village.tsl.txt", std::string("@script 1\nFadeIn ;\n"));
+    dir.Write("src/scripts/village.tsl.txt", std::string("@script 3\nFadeIn ;\n"));
     const ToolRun fontless = ToolRun::Of("tessel-pack", "src --check", dir);
     EXPECT_EQ(fontless.status, 0);
     EXPECT_EQ(fontless.err, "world.json:4:11: warning: no script calls SetFont, so texts have no glyph sheet to be "
