@@ -111,22 +111,18 @@ TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
 TEST(PackTool, BadInputGivesOneClearLineAndNoGameFolder)
 {
     const struct {
-        std::string world;
         int pictureWidth;
         bool removeScript;
         std::string err;
     } cases[] = {
-        {kWorld, 32, true, "world.json:5:16: error: cannot open scripts/village.tsl.txt\n"},
-        {std::string(kWorld).substr(0, 40), 32, false,
-         "world.json:3:20: error: broken JSON: syntax error while parsing object - unexpected end of input; "
-         "expected '}'\n"},
-        {kWorld, 48, false,
+        {32, true, "world.json:5:16: error: cannot open scripts/village.tsl.txt\n"},
+        {48, false,
          "world.json:6:17: error: art/hero.png is 48 x 64 pixels; the game takes sides of 1, 2, 4, 8, 16, 32, 64, "
          "128, 256 or 512 pixels\n"},
     };
     for (const auto& c : cases) {
         TempDir dir;
-        WriteSources(dir, "src", c.world, c.pictureWidth);
+        WriteSources(dir, "src", kWorld, c.pictureWidth);
         if (c.removeScript)
             fs::remove(dir.File("src/scripts/village.tsl.txt"));
         const ToolRun run = ToolRun::Of("tessel-pack", "src -o game", dir);
