@@ -11,7 +11,6 @@
 namespace {
 
 const GLuint kCodedGlyphs = 903;
-const Rgba kGrass = PlayedWorld::kGrass;
 const Rgba kBlack{0, 0, 0, 255};
 
 // The menu played with the keyboard, over the played world or, without any
@@ -137,7 +136,7 @@ TEST_F(GameMenu, ReturnOpensTheMainMenuWhoseOtherEntriesDoNothing)
 TEST_F(GameMenu, StatisticsShowTheHeroAndConvertExperience)
 {
     StartWorld();
-    EXPECT_EQ(harness->Pixel(100, 300), kGrass);
+    EXPECT_EQ(harness->Pixel(100, 300), PlayedWorld::kGrass);
     CHero& second = game().map.AddHero(1, "Bran", 0);
     second.tileY = 10;
     second.stats.dodge = 9;
@@ -191,7 +190,7 @@ TEST_F(GameMenu, StatisticsShowTheHeroAndConvertExperience)
     ASSERT_TRUE(RunUntil([&] { return game().modes.TopType() == 3; }));
     ASSERT_TRUE(RunUntil([&] { return game().modes.TopType() == 2; }));
     EXPECT_EQ(game().modes.Size(), 1u);
-    EXPECT_EQ(harness->Pixel(100, 300), kGrass) << "the map has faded back in";
+    EXPECT_EQ(harness->Pixel(100, 300), PlayedWorld::kGrass) << "the map has faded back in";
 }
 
 TEST_F(GameMenu, ScreensThatDoNotExistYetSaySoAndCanBeLeft)
