@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "engine/InputRecorder.h"
 #include "engine/InputReplay.h"
 #include "support/TempDir.h"
 
@@ -8,40 +7,7 @@ namespace {
 const std::vector<FileChecksum> kWorld = {{"map\\m.map", 0x1234abcdu}, {"wor\\Sylva.world", 7u}};
 }
 
-TEST(SessionFile, WhatIsRecordedIsReadBack)
-{
-    TempDir dir;
-    const std::string path = dir.File("s.txt");
-    {
-        InputRecorder recorder;
-        ASSERT_TRUE(recorder.Open(path, 4242u, kWorld));
-        recorder.EndFrame(0);  // nothing happened: no line
-        recorder.Key({true, 113, 113});
-        recorder.Key({false, 113, 0});
-        recorder.EndFrame(1);
-        recorder.Time(5034);
-        recorder.EndFrame(2);
-        recorder.Finish(3);
-        recorder.Finish(9);  // once only
-    }
-    InputReplay replay;
-    std::string error;
-    ASSERT_TRUE(replay.Load(path, error)) << error;
-    EXPECT_EQ(replay.seed, 4242u);
-    EXPECT_EQ(replay.files, kWorld);
-    EXPECT_EQ(replay.endFrame, 3u);
-    EXPECT_EQ(replay.At(0), nullptr);
-    ASSERT_NE(replay.At(1), nullptr);
-    ASSERT_EQ(replay.At(1)->keys.size(), 2u);
-    EXPECT_TRUE(replay.At(1)->keys[0].down);
-    EXPECT_EQ(replay.At(1)->keys[0].unicode, 113);
-    EXPECT_FALSE(replay.At(1)->keys[1].down);
-    EXPECT_FALSE(replay.At(1)->hasTime);
-    ASSERT_NE(replay.At(2), nullptr);
-    EXPECT_TRUE(replay.At(2)->hasTime);
-    EXPECT_EQ(replay.At(2)->time, 5034u);
-}
-
+// What is recorded is read back by the game tests that replay a session.
 TEST(SessionFile, BadFilesAreRefusedWithOneLine)
 {
     const struct {

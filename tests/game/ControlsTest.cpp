@@ -37,27 +37,6 @@ const int kStep = 4;
 
 }  // namespace
 
-TEST(Controls, ATapShorterThanAFrameActsOnce)
-{
-    PlayedWorld world;
-    ASSERT_GT(world.UntilExploring(), 0);
-    world.run().Tap(SDLK_q);
-    world.run().RunFrames(5);
-    EXPECT_EQ(world.Printed(), "npc7,5,5\n");
-
-    // A tapped arrow walks one frame's step, as far as an arrow held
-    // through one frame, not more.
-    int before = HeroX(world);
-    world.run().Hit(SDLK_LEFT);
-    world.run().RunFrames(5);
-    const int step = before - HeroX(world);
-    EXPECT_GT(step, 0);
-    before = HeroX(world);
-    world.run().Tap(SDLK_LEFT);
-    world.run().RunFrames(5);
-    EXPECT_EQ(before - HeroX(world), step);
-}
-
 TEST(Controls, TouchesFileRemapsActionsAndReportsBadLines)
 {
     PlayedWorld world;
@@ -90,15 +69,30 @@ TEST(Controls, TouchesFileRemapsActionsAndReportsBadLines)
     EXPECT_EQ(world.game().modes.TopType(), 3) << "the menu's fade started";
 }
 
-TEST(Controls, GamepadWalksActsAndOpensTheMenu)
+TEST(Controls, TapsShorterThanAFrameAndTheGamepadWalkActAndOpenTheMenu)
 {
     PlayedWorld world;
     ASSERT_GT(world.UntilExploring(), 0);
-
+    // A tap shorter than a frame acts once, as does the gamepad's button 0.
+    world.run().Tap(SDLK_q);
+    world.run().RunFrames(5);
+    EXPECT_EQ(world.Printed(), "npc7,5,5\n");
     Joystick(SDL_JOYBUTTONDOWN, 0, 0);
     Joystick(SDL_JOYBUTTONUP, 0, 0);
     world.run().RunFrames(5);
     EXPECT_EQ(world.Printed(), "npc7,5,5\n");
+
+    // A tapped arrow walks one frame's step, as far as an arrow held
+    // through one frame, not more.
+    int before = HeroX(world);
+    world.run().Hit(SDLK_LEFT);
+    world.run().RunFrames(5);
+    const int step = before - HeroX(world);
+    EXPECT_GT(step, 0);
+    before = HeroX(world);
+    world.run().Tap(SDLK_LEFT);
+    world.run().RunFrames(5);
+    EXPECT_EQ(before - HeroX(world), step);
 
     const struct {
         Uint8 type;

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "game/CFade.h"
-#include "support/FrameBuffer.h"
-#include "support/TestWindow.h"
 
 namespace {
 int StepsUntilInactive(CFade& fade)
@@ -38,26 +36,4 @@ TEST(FadeArithmetic, RunsUntilTheLevelPassesItsEnd)
         fade.Advance();
         EXPECT_EQ(fade.level, c.level);
     }
-}
-
-TEST(FadeOverlay, LevelFiftyDarkensAWhiteFrameToHalf)
-{
-    TestWindow window;
-    ASSERT_TRUE(window.IsOpen());
-    CFade fade;
-    fade.SetScreen(&window.Width(), &window.Height());
-    fade.level = 50;
-
-    window.Clear(1, 1, 1);
-    fade.Draw();
-    for (auto [x, y] : {std::pair{0, 0}, {639, 479}, {320, 240}}) {
-        Rgba p = FrameBuffer::ReadPixel(x, y);
-        EXPECT_TRUE(p.Near(Rgba{128, 128, 128, 255}, 2)) << p << " at " << x << "," << y;
-    }
-
-    // Level 0 draws nothing at all.
-    window.Clear(1, 1, 1);
-    fade.level = 0;
-    fade.Draw();
-    EXPECT_EQ(FrameBuffer::ReadPixel(320, 240), (Rgba{255, 255, 255, 255}));
 }

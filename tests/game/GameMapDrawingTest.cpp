@@ -2,19 +2,9 @@
 
 #include "image/Texture.h"
 #include "support/GameHarness.h"
-#include "support/MapFileBuilder.h"
-#include "support/TempDir.h"
-#include "support/TgaFileBuilder.h"
+#include "support/WorldFolder.h"
 
 namespace {
-
-std::vector<std::uint8_t> SolidTga(std::uint16_t side, PicturePixel colour)
-{
-    TestPicture picture;
-    picture.width = picture.height = side;
-    picture.pixels.assign(std::size_t(side) * side, colour);
-    return TgaFileBuilder(2, side, side, 32).RawPicture(picture).Build();
-}
 
 const Rgba kRed{255, 0, 0, 255}, kGreen{0, 255, 0, 255}, kBlue{0, 0, 255, 255},
     kYellow{255, 255, 0, 255};
@@ -28,11 +18,11 @@ Rgba TileCentre(const GameHarness& run, int x, int y) { return run.Pixel(32 * x 
 // fade over all of them.
 TEST(GameMapDrawing, LayersCharactersAndFadeInFrameOrder)
 {
-    TempDir world;
-    world.Write("tga/red.tga", SolidTga(64, {255, 0, 0, 255}));
-    world.Write("tga/green.tga", SolidTga(64, {0, 255, 0, 255}));
-    world.Write("tga/blue.tga", SolidTga(64, {0, 0, 255, 255}));
-    world.Write("tga/hero.tga", SolidTga(128, {255, 255, 0, 255}));
+    WorldFolder world;
+    world.SolidPicture("red.tga", 255, 0, 0);
+    world.SolidPicture("green.tga", 0, 255, 0);
+    world.SolidPicture("blue.tga", 0, 0, 255);
+    world.SolidPicture("hero.tga", 255, 255, 0);
 
     MapFileBuilder field(20, 15, 3);
     field.Texture(1, "red.tga").Texture(2, "green.tga").Texture(3, "blue.tga");
@@ -40,7 +30,7 @@ TEST(GameMapDrawing, LayersCharactersAndFadeInFrameOrder)
         for (int x = 0; x < 20; ++x)
             field.Tile(0, x, y, 1, 0);
     field.Tile(1, 2, 2, 2, 17).Tile(2, 5, 5, 3, 255);
-    world.Write("map/field.map", field.Bytes());
+    world.Map("field", field);
 
     GameHarness run(world.Path());
     run.Start();
@@ -71,6 +61,7 @@ TEST(GameMapDrawing, LayersCharactersAndFadeInFrameOrder)
     run.RunFrames(1);
     EXPECT_TRUE(TileCentre(run, 0, 0).Near(Rgba{128, 0, 0, 255}, 2)) << TileCentre(run, 0, 0);
     EXPECT_TRUE(TileCentre(run, 8, 8).Near(Rgba{128, 128, 0, 255}, 2)) << TileCentre(run, 8, 8);
+    EXPECT_TRUE(run.Pixel(639, 479).Near(Rgba{128, 0, 0, 255}, 2)) << "the fade covers the whole view";
 
     // Back in mode 1 nothing of the map is drawn.
     game.modes.Push(1, 0);

@@ -11,7 +11,6 @@
 namespace {
 
 const GLuint kCodedGlyphs = 903;
-const Rgba kGrass{PlayedWorld::kGrass[0], PlayedWorld::kGrass[1], PlayedWorld::kGrass[2], 255};
 const Rgba kBlack{0, 0, 0, 255};
 
 // The menu played with the keyboard, over the played world or, without any
@@ -49,13 +48,7 @@ protected:
     CGame& game() { return harness->Game(); }
     void Key(SDLKey sym) { harness->Hit(sym); }
 
-    // Runs frames until the condition holds; false after `limit` frames.
-    bool RunUntil(const std::function<bool()>& condition, int limit = 200)
-    {
-        for (int i = 0; i < limit && !condition(); ++i)
-            harness->RunFrames(1);
-        return condition();
-    }
+    bool RunUntil(const std::function<bool()>& condition) { return condition() || harness->RunUntil(condition, 200) > 0; }
     bool RunUntilActive(std::uint16_t type)
     {
         return RunUntil([&] { return game().modes.TopType() == type && game().modes.TopState() == ModeActive; });
@@ -114,6 +107,7 @@ TEST_F(GameMenu, ReturnOpensTheMainMenuWhoseOtherEntriesDoNothing)
     Key(SDLK_RETURN);
     EXPECT_EQ(game().modes.Size(), 3u) << "the menu waits under the fade";
     ASSERT_TRUE(RunUntilActive(10));
+    EXPECT_EQ(game().fade.level, 100 + 2) << "the map fades out by 6 a frame";
     EXPECT_EQ(harness->Pixel(100, 300), kBlack);
     EXPECT_EQ(Text(450, 27, 14), "MENU PRINCIPAL");
     EXPECT_EQ(Text(475, 49 + 22 * 2), "\xC9quipement");
@@ -142,7 +136,7 @@ TEST_F(GameMenu, ReturnOpensTheMainMenuWhoseOtherEntriesDoNothing)
 TEST_F(GameMenu, StatisticsShowTheHeroAndConvertExperience)
 {
     StartWorld();
-    EXPECT_EQ(harness->Pixel(100, 300), kGrass);
+    EXPECT_EQ(harness->Pixel(100, 300), PlayedWorld::kGrass);
     CHero& second = game().map.AddHero(1, "Bran", 0);
     second.tileY = 10;
     second.stats.dodge = 9;
@@ -196,7 +190,7 @@ TEST_F(GameMenu, StatisticsShowTheHeroAndConvertExperience)
     ASSERT_TRUE(RunUntil([&] { return game().modes.TopType() == 3; }));
     ASSERT_TRUE(RunUntil([&] { return game().modes.TopType() == 2; }));
     EXPECT_EQ(game().modes.Size(), 1u);
-    EXPECT_EQ(harness->Pixel(100, 300), kGrass) << "the map has faded back in";
+    EXPECT_EQ(harness->Pixel(100, 300), PlayedWorld::kGrass) << "the map has faded back in";
 }
 
 TEST_F(GameMenu, ScreensThatDoNotExistYetSaySoAndCanBeLeft)

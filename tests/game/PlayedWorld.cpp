@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-const std::uint8_t PlayedWorld::kGrass[3] = {40, 160, 60};
-const std::uint8_t PlayedWorld::kHero[3] = {200, 40, 40};
+const Rgba PlayedWorld::kGrass{40, 160, 60, 255};
+const Rgba PlayedWorld::kHero{200, 40, 40, 255};
 
 PlayedWorld::PlayedWorld(const std::vector<WorldFolder::Script>& extraScripts)
 {
@@ -16,8 +16,8 @@ PlayedWorld::PlayedWorld(const std::vector<WorldFolder::Script>& extraScripts)
     };
     scripts.insert(scripts.end(), extraScripts.begin(), extraScripts.end());
     folder.World(scripts, 1, {{10, "hero.tga"}});
-    folder.SolidPicture("hero.tga", kHero[0], kHero[1], kHero[2]);
-    folder.SolidPicture("grass.tga", kGrass[0], kGrass[1], kGrass[2]);
+    folder.SolidPicture("hero.tga", kHero.r, kHero.g, kHero.b);
+    folder.SolidPicture("grass.tga", kGrass.r, kGrass.g, kGrass.b);
 
     MapFileBuilder m(20, 15, 1);
     m.Texture(3, "grass.tga");
@@ -42,22 +42,13 @@ void PlayedWorld::StartAgain()
 
 int PlayedWorld::UntilActive(int limit)
 {
-    for (int frames = 1; frames <= limit; ++frames) {
-        harness->RunFrames(1);
-        if (game().modes.TopState() == ModeActive)
-            return frames;
-    }
-    return -1;
+    return harness->RunUntil([&] { return game().modes.TopState() == ModeActive; }, limit);
 }
 
 int PlayedWorld::UntilExploring(int limit)
 {
-    for (int frames = 1; frames <= limit; ++frames) {
-        harness->RunFrames(1);
-        if (game().modes.Size() == 1 && game().modes.TopType() == 2 && !game().fade.active)
-            return frames;
-    }
-    return -1;
+    return harness->RunUntil(
+        [&] { return game().modes.Size() == 1 && game().modes.TopType() == 2 && !game().fade.active; }, limit);
 }
 
 std::string PlayedWorld::Printed()

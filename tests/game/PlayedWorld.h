@@ -20,8 +20,7 @@
 // ends by queuing script 2 when `then2` is set.
 class PlayedWorld {
 public:
-    static const std::uint8_t kGrass[3];
-    static const std::uint8_t kHero[3];
+    static const Rgba kGrass, kHero;
 
     explicit PlayedWorld(const std::vector<WorldFolder::Script>& extraScripts = {});
 

@@ -45,14 +45,10 @@ protected:
     int Global(const char* name) { return game().scriptEngine.GetGlobal(name).AsInt(); }
 
     // Frames until the top mode has the type and is active (or -1).
-    int Until(std::uint16_t type, int limit = 600)
+    int Until(std::uint16_t type)
     {
-        for (int frames = 1; frames <= limit; ++frames) {
-            run->RunFrames(1);
-            if (game().modes.TopType() == type && game().modes.TopState() == ModeActive)
-                return frames;
-        }
-        return -1;
+        return run->RunUntil([&] { return game().modes.TopType() == type && game().modes.TopState() == ModeActive; },
+                             600);
     }
 
     // Answers every box the scripts open, as a player reading on would:
@@ -114,7 +110,64 @@ TEST(SylvaSources, PackWithoutWarnings)
     EXPECT_EQ(check.err, "");
 }
 
-TEST_F(SylvaDemo, OpeningTextFadeInTalkAndADoor)
+// Two side encounters off the story's path.
+TEST_F(SylvaDemo, TomAnswersWithTheNumberGivenAndTheSignIsRead)
+{
+    run->captureFrames = false;
+    ASSERT_TRUE(Settle());
+    // From the start, down to the row of Tom, and left until facing him.
+    ASSERT_TRUE(Walk(SDLK_DOWN, 4));
+    ASSERT_TRUE(Nudge(SDLK_LEFT));
+    ASSERT_TRUE(Act());
+    EXPECT_NE(lastPage.find(" 3"), std::string::npos) << lastPage;
+
+    // Back up, right along the square, then up until the sign stops the hero.
+    ASSERT_TRUE(Walk(SDLK_UP, 4));
+    ASSERT_TRUE(Walk(SDLK_RIGHT, 6));
+    ASSERT_TRUE(Walk(SDLK_UP, 6));
+    EXPECT_EQ(hero(1).tileY, 4);
+    lastPage.clear();
+    ASSERT_TRUE(Act());
+    EXPECT_EQ(lastPage.rfind("\xAB SYLVA \xBB", 0), 0u) << lastPage;
+}
+
+// One full play-through, the keys a player presses. Every box is answered
+// with q (a choice with its first answer, a number with 3 and Return). Where
+// a step names a map, the hero stands there, on that tile, after it.
+enum class Key { Walk, Nudge, Act };
+struct Press {
+    Key what;
+    SDLKey key;
+    int tiles;
+    const char* map = nullptr;
+    int x = 0, y = 0;
+};
+
+const std::size_t kAubinHasSpoken = 3;
+const std::vector<Press> kPlayThrough = {
+    // Village: to the elder at the well, who asks for help.
+    {Key::Walk, SDLK_RIGHT, 2}, {Key::Walk, SDLK_UP, 1, "village", 8, 9}, {Key::Nudge, SDLK_RIGHT, 0},
+    {Key::Act, SDLK_q, 0},
+    // Along the square to the inn's door step, in and out again.
+    {Key::Nudge, SDLK_LEFT, 0}, {Key::Walk, SDLK_DOWN, 1}, {Key::Walk, SDLK_RIGHT, 13, "village", 21, 10},
+    {Key::Walk, SDLK_UP, 2, "auberge", 5, 7}, {Key::Walk, SDLK_DOWN, 3, "village", 21, 9},
+    // Down to Odile, who asks for the moonflower.
+    {Key::Walk, SDLK_DOWN, 1}, {Key::Walk, SDLK_LEFT, 3}, {Key::Walk, SDLK_DOWN, 4}, {Key::Nudge, SDLK_RIGHT, 0},
+    {Key::Act, SDLK_q, 0},
+    // Back up the road and north into the forest, where Maëlle joins.
+    {Key::Nudge, SDLK_LEFT, 0}, {Key::Walk, SDLK_UP, 4}, {Key::Walk, SDLK_LEFT, 3}, {Key::Walk, SDLK_UP, 11},
+    // Up the forest path, left to the ford: Maëlle takes the lead.
+    {Key::Walk, SDLK_UP, 8}, {Key::Walk, SDLK_LEFT, 2}, {Key::Walk, SDLK_UP, 3},
+    // Over the stones to the island, and the flower in front of her.
+    {Key::Walk, SDLK_UP, 5}, {Key::Act, SDLK_q, 0},
+    // Back over the stones and down the path to the village.
+    {Key::Walk, SDLK_DOWN, 7}, {Key::Walk, SDLK_RIGHT, 2}, {Key::Walk, SDLK_DOWN, 11},
+    // Down the road to Odile with the flower: the ending.
+    {Key::Walk, SDLK_DOWN, 9}, {Key::Walk, SDLK_RIGHT, 3}, {Key::Walk, SDLK_DOWN, 4}, {Key::Nudge, SDLK_RIGHT, 0},
+    {Key::Act, SDLK_q, 0},
+};
+
+TEST_F(SylvaDemo, FullPlayThroughEndsTheStory)
 {
     // The story is told over the black screen first. Frames are read back
     // only where pixels are looked at.
@@ -146,99 +199,20 @@ TEST_F(SylvaDemo, OpeningTextFadeInTalkAndADoor)
     run->captureFrames = false;
     ASSERT_TRUE(Settle());
 
-    // Two tiles right, one up, and a nudge towards the elder at the well.
-    ASSERT_TRUE(Walk(SDLK_RIGHT, 2));
-    ASSERT_TRUE(Walk(SDLK_UP, 1));
-    EXPECT_EQ(hero(1).tileX, 8);
-    EXPECT_EQ(hero(1).tileY, 9);
-    run->Hit(SDLK_RIGHT);
-    run->Hit(SDLK_q);
-    ASSERT_GT(Until(6), 0);
-    EXPECT_EQ(game().dialogBox.prefix, "Aubin: ");
-    // He turned to face the hero, who faces right.
-    EXPECT_EQ(game().map.FindNpc(3)->facing, 0);
-    ASSERT_TRUE(Settle());
-    EXPECT_EQ(Global("Aubin"), 1);
-    EXPECT_EQ(Global("Courage"), 0);
-
-    // Along the square to the inn's door step: the map changes.
-    ASSERT_TRUE(Nudge(SDLK_LEFT));
-    ASSERT_TRUE(Walk(SDLK_DOWN, 1));
-    ASSERT_TRUE(Walk(SDLK_RIGHT, 13));
-    EXPECT_EQ(hero(1).tileX, 21);
-    ASSERT_TRUE(Walk(SDLK_UP, 2));
-    EXPECT_EQ(game().map.Name(), "auberge");
-    EXPECT_EQ(game().scriptEngine.GetGlobal("CartePre").stringValue, "village");
-    EXPECT_EQ(hero(1).tileX, 5);
-    EXPECT_EQ(hero(1).tileY, 7);
-
-    // Out again: back on the village square, in front of the same door.
-    ASSERT_TRUE(Walk(SDLK_DOWN, 3));
-    EXPECT_EQ(game().map.Name(), "village");
-    EXPECT_EQ(hero(1).tileX, 21);
-    EXPECT_EQ(hero(1).tileY, 9);
-}
-
-TEST_F(SylvaDemo, TomAsksForANumberAndAnswersWithIt)
-{
-    run->captureFrames = false;
-    ASSERT_TRUE(Settle());
-    // From the start, down to the row of Tom, and left until facing him.
-    ASSERT_TRUE(Walk(SDLK_DOWN, 4));
-    ASSERT_TRUE(Nudge(SDLK_LEFT));
-    ASSERT_TRUE(Act());
-    EXPECT_NE(lastPage.find(" 3"), std::string::npos) << lastPage;
-}
-
-TEST_F(SylvaDemo, TheSignIsReadWithTheActionKey)
-{
-    run->captureFrames = false;
-    ASSERT_TRUE(Settle());
-    // Right along the square, then up until the sign stops the hero.
-    ASSERT_TRUE(Walk(SDLK_RIGHT, 6));
-    ASSERT_TRUE(Walk(SDLK_UP, 6));
-    EXPECT_EQ(hero(1).tileY, 4);
-    lastPage.clear();
-    ASSERT_TRUE(Act());
-    EXPECT_EQ(lastPage.rfind("\xAB SYLVA \xBB", 0), 0u) << lastPage;
-}
-
-// One full play-through, the keys a player presses. Every box is answered
-// with q (a choice with its first answer, a number with 3 and Return).
-enum class Key { Walk, Nudge, Act };
-struct Press {
-    Key what;
-    SDLKey key;
-    int tiles;
-};
-
-const std::vector<Press> kPlayThrough = {
-    // Village: to the elder at the well, who asks for help.
-    {Key::Walk, SDLK_RIGHT, 2}, {Key::Walk, SDLK_UP, 1}, {Key::Nudge, SDLK_RIGHT, 0}, {Key::Act, SDLK_q, 0},
-    // Along the square and down to Odile, who asks for the moonflower.
-    {Key::Nudge, SDLK_LEFT, 0}, {Key::Walk, SDLK_DOWN, 1}, {Key::Walk, SDLK_RIGHT, 10}, {Key::Walk, SDLK_DOWN, 4},
-    {Key::Nudge, SDLK_RIGHT, 0}, {Key::Act, SDLK_q, 0},
-    // Back up the road and north into the forest, where Maëlle joins.
-    {Key::Nudge, SDLK_LEFT, 0}, {Key::Walk, SDLK_UP, 4}, {Key::Walk, SDLK_LEFT, 3}, {Key::Walk, SDLK_UP, 11},
-    // Up the forest path, left to the ford: Maëlle takes the lead.
-    {Key::Walk, SDLK_UP, 8}, {Key::Walk, SDLK_LEFT, 2}, {Key::Walk, SDLK_UP, 3},
-    // Over the stones to the island, and the flower in front of her.
-    {Key::Walk, SDLK_UP, 5}, {Key::Act, SDLK_q, 0},
-    // Back over the stones and down the path to the village.
-    {Key::Walk, SDLK_DOWN, 7}, {Key::Walk, SDLK_RIGHT, 2}, {Key::Walk, SDLK_DOWN, 11},
-    // Down the road to Odile with the flower: the ending.
-    {Key::Walk, SDLK_DOWN, 9}, {Key::Walk, SDLK_RIGHT, 3}, {Key::Walk, SDLK_DOWN, 4}, {Key::Nudge, SDLK_RIGHT, 0},
-    {Key::Act, SDLK_q, 0},
-};
-
-TEST_F(SylvaDemo, FullPlayThroughEndsTheStory)
-{
-    run->captureFrames = false;
-    ASSERT_TRUE(Settle());
     for (std::size_t i = 0; i < kPlayThrough.size(); ++i) {
         const Press& p = kPlayThrough[i];
         bool settled = p.what == Key::Walk ? Walk(p.key, p.tiles) : Nudge(p.key);
         ASSERT_TRUE(settled) << "step " << i;
+        if (p.map) {
+            EXPECT_EQ(game().map.Name(), p.map) << "step " << i;
+            EXPECT_EQ(hero(1).tileX, p.x) << "step " << i;
+            EXPECT_EQ(hero(1).tileY, p.y) << "step " << i;
+        }
+        if (i == kAubinHasSpoken) {
+            EXPECT_EQ(game().map.FindNpc(3)->facing, 0) << "the elder turned to face the hero";
+            EXPECT_EQ(Global("Aubin"), 1);
+            EXPECT_EQ(Global("Courage"), 0);
+        }
     }
     EXPECT_EQ(Global("MaelleAvec"), 1);
     EXPECT_EQ(Global("Fleur"), 1);

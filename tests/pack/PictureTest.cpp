@@ -70,28 +70,21 @@ TEST(Picture, RunLengthPacketsStayWithinARowAndShrinkFlatAreas)
 TEST(Picture, GreyPicturesBecomeRgbAndKeepTheirAlpha)
 {
     TempDir dir;
-    const struct {
-        const char* type;
-        int channels;
-    } cases[] = {{"gray:", 3}, {"graya:", 4}, {"rgb:", 3}, {"rgba:", 4}};
-    for (const auto& c : cases) {
-        const std::string path = dir.File(std::string("p") + std::to_string(c.channels) + c.type[0] + ".png");
-        const std::string command = std::string("convert -size 4x2 gradient:black-white ") +
-                                    (c.channels == 4 ? "-alpha set -channel A -evaluate set 50% +channel " : "") +
-                                    "-define png:color-type=" +
-                                    (std::string(c.type) == "gray:" ? "0" : std::string(c.type) == "graya:" ? "4"
-                                                                         : std::string(c.type) == "rgb:" ? "2"
-                                                                                                         : "6") +
-                                    " '" + path + "'";
+    // PNG colour types: grey, grey and alpha, RGB, RGBA.
+    for (auto [colourType, channels] : {std::pair{0, 3}, {4, 4}, {2, 3}, {6, 4}}) {
+        const std::string path = dir.File("p" + std::to_string(colourType) + ".png");
+        const std::string command = "convert -size 4x2 gradient:black-white " +
+                                    std::string(channels == 4 ? "-alpha set -channel A -evaluate set 50% +channel " : "") +
+                                    "-define png:color-type=" + std::to_string(colourType) + " '" + path + "'";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
         Picture picture;
         std::string error;
         ASSERT_TRUE(Picture::Load(path, picture, error)) << error;
-        EXPECT_EQ(picture.channels, c.channels) << c.type;
-        EXPECT_EQ(picture.pixels.size(), 4u * 2 * c.channels);
-        EXPECT_EQ(picture.pixels[0], picture.pixels[1]) << c.type;  // grey: R = G
-        if (c.channels == 4) {
-            EXPECT_NEAR(picture.pixels[3], 128, 1) << c.type;
+        EXPECT_EQ(picture.channels, channels) << colourType;
+        EXPECT_EQ(picture.pixels.size(), 4u * 2 * channels);
+        EXPECT_EQ(picture.pixels[0], picture.pixels[1]) << colourType;  // grey: R = G
+        if (channels == 4) {
+            EXPECT_NEAR(picture.pixels[3], 128, 1) << colourType;
         }
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "lib/ScriptLinter.h"
+#include "pack/PackMessages.h"
 #include "lib/ScriptSource.h"
 
 namespace {
@@ -18,14 +19,6 @@ Diagnostics Lint(const std::string& text, const std::string& other = "")
     }
     ScriptLinter::LintWorld(files, diagnostics);
     return diagnostics;
-}
-
-std::string All(const Diagnostics& diagnostics)
-{
-    std::string text;
-    for (const Diagnostic& d : diagnostics.All())
-        text += Diagnostics::Format(d) + "\n";
-    return text;
 }
 
 } // namespace
@@ -92,20 +85,20 @@ TEST(ScriptLinter, EachCheckFailsItsSnippetAndPassesTheCorrectedOne)
         const Diagnostics bad = Lint(c.bad);
         ASSERT_FALSE(bad.All().empty()) << c.bad;
         const Diagnostic& first = bad.All().front();
-        EXPECT_EQ(first.line, c.line) << All(bad);
-        EXPECT_EQ(first.column, c.column) << All(bad);
-        EXPECT_EQ(first.level, c.level) << All(bad);
-        EXPECT_NE(first.message.find(c.says), std::string::npos) << All(bad);
+        EXPECT_EQ(first.line, c.line) << Messages(bad);
+        EXPECT_EQ(first.column, c.column) << Messages(bad);
+        EXPECT_EQ(first.level, c.level) << Messages(bad);
+        EXPECT_NE(first.message.find(c.says), std::string::npos) << Messages(bad);
         // The snippet that uses a global set by another script of the world.
         const Diagnostics good = Lint(c.good, "SetGlobalNum \"Score\" , 2 ;\n");
-        EXPECT_EQ(All(good), "") << c.good;
+        EXPECT_EQ(Messages(good), "") << c.good;
     }
 }
 
 TEST(ScriptLinter, ReportsEveryMistakeOfAScriptNotOnlyTheFirst)
 {
     const Diagnostics found = Lint("Lier \"a\" ;\nConsole x ;\nif 1 == 1 then\n");
-    EXPECT_EQ(All(found), "s.txt:2:1: error: unknown command 'Lier'; the game would pass over it silently\n"
+    EXPECT_EQ(Messages(found), "s.txt:2:1: error: unknown command 'Lier'; the game would pass over it silently\n"
                           "s.txt:3:9: error: 'x' is no variable: no declaration, loop, result or global gives it "
                           "(it reads as 0)\n"
                           "s.txt:4:1: error: 'if' without 'endif'\n");
@@ -118,5 +111,5 @@ TEST(ScriptLinter, KnowsThePresetsTheGlobalsAndTheResultsOfCommands)
         "Console CarteEnCours + CartePre + PosXPre + DecalYPrePre ;\n"
         "Hasard 1 , 6 , \"de\" ;\nNumToStr de , \"texte\" ;\nGetDirHeros 1 , \"sens\" ;\nbloque\n"
         "string a , b , c ;\nConsole a + b + c + de + texte + sens ;\nListeVariables\nstop\n");
-    EXPECT_EQ(All(found), "");
+    EXPECT_EQ(Messages(found), "");
 }

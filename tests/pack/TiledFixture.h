@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "TiledTestMap.h"
+#include "pack/PackMessages.h"
 #include "lib/TiledMap.h"
 #include "support/TempDir.h"
 #include "world/MapFile.h"
@@ -40,12 +40,7 @@ protected:
         EXPECT_TRUE(result.accepted) << result.reason;
         return map;
     }
-    std::string Messages() const
-    {
-        std::ostringstream out;
-        diagnostics.Print(out);
-        return out.str();
-    }
+    std::string Messages() const { return ::Messages(diagnostics); }
 
     TempDir dir;
     ImportedMap imported;

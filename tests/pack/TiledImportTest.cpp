@@ -9,18 +9,15 @@ TEST_F(TiledFixture, AVillageReadsBackAsTheMapSays)
     ASSERT_TRUE(Import("village.tmx", Village(W, H).Tmx())) << Messages();
     EXPECT_EQ(diagnostics.All().size(), 0u) << Messages();
     const MapFile map = Parsed();
-    EXPECT_EQ(map.width, W);
-    EXPECT_EQ(map.height, H);
-    ASSERT_EQ(map.layerCount, 3);  // the collision layer is not drawn
+    // The collision layer is not drawn.
+    ASSERT_EQ((std::vector<int>{map.width, map.height, map.layerCount}), (std::vector<int>{W, H, 3}));
     ASSERT_EQ(map.textures.size(), 2u);
-    EXPECT_EQ(map.textures[0].name, 7);
-    EXPECT_EQ(map.textures[0].file, "grass.tga");
-    EXPECT_EQ(map.textures[1].name, 9);
-    EXPECT_EQ(map.textures[1].file, "house.tga");
+    EXPECT_EQ((std::vector<int>{map.textures[0].name, map.textures[1].name}), (std::vector<int>{7, 9}));
+    EXPECT_EQ(map.textures[0].file + " " + map.textures[1].file, "grass.tga house.tga");
     ASSERT_EQ(imported.pictures.size(), 2u);
     EXPECT_EQ(imported.pictures[1].textureName, 9);
-    EXPECT_EQ(imported.pictures[1].sourcePath, dir.File("art/house.png"));
-    EXPECT_EQ(imported.pictures[1].tgaFile, "house.tga");
+    EXPECT_EQ(imported.pictures[1].sourcePath + " " + imported.pictures[1].tgaFile,
+              dir.File("art/house.png") + " house.tga");
 
     struct Cell { int layer, x, y, texture, cell; };
     for (const Cell& c : {Cell{0, 0, 0, 7, 0}, Cell{0, 4, 4, 7, 255}, Cell{1, 2, 1, 9, 17}, Cell{1, 0, 3, 9, 0},
@@ -38,12 +35,9 @@ TEST_F(TiledFixture, AVillageReadsBackAsTheMapSays)
         }
     ASSERT_EQ(map.npcs.size(), 1u);
     const CNpc& npc = map.npcs[0];
-    EXPECT_EQ(npc.identifier, 4);
-    EXPECT_EQ(npc.texture, 300u);
-    EXPECT_EQ(npc.tileX, 3);
-    EXPECT_EQ(npc.tileY, 2);
-    EXPECT_EQ(npc.actionScript, 40);
-    EXPECT_EQ(npc.reserved, 2);  // droite
+    // Identifier, texture, tile, script and facing (2: droite).
+    EXPECT_EQ((std::vector<int>{npc.identifier, int(npc.texture), npc.tileX, npc.tileY, npc.actionScript, npc.reserved}),
+              (std::vector<int>{4, 300, 3, 2, 40, 2}));
     EXPECT_EQ(npc.name, "Cl\xE9ment");
     EXPECT_EQ(map.startScript, 12);
 }
@@ -103,14 +97,13 @@ TEST_F(TiledFixture, GroupsClassesTileObjectsAndExternalTilesets)
     ASSERT_EQ(parsed.layerCount, 2);
     EXPECT_EQ(parsed.textures[0].name, 9);
     EXPECT_EQ(parsed.textures[0].file, "maison.tga");
-    EXPECT_EQ(parsed.layers[0].At(0, 0).texture, 9);
-    EXPECT_EQ(parsed.layers[0].At(0, 0).cell, 1);
-    EXPECT_EQ(parsed.layers[1].At(0, 0).texture, 7);
-    EXPECT_EQ(parsed.layers[1].At(0, 0).cell, 1);
+    EXPECT_EQ((std::vector<int>{parsed.layers[0].At(0, 0).texture, parsed.layers[0].At(0, 0).cell,
+                                parsed.layers[1].At(0, 0).texture, parsed.layers[1].At(0, 0).cell}),
+              (std::vector<int>{9, 1, 7, 1}));
     ASSERT_EQ(parsed.npcs.size(), 1u);
-    EXPECT_EQ(parsed.npcs[0].tileX, 2);
-    EXPECT_EQ(parsed.npcs[0].tileY, 2);  // y 96 is the bottom: the top is 64
-    EXPECT_EQ(parsed.npcs[0].reserved, 1);  // facing down unless told
+    // y 96 is the bottom: the top is 64; facing down (1) unless told.
+    EXPECT_EQ((std::vector<int>{parsed.npcs[0].tileX, parsed.npcs[0].tileY, parsed.npcs[0].reserved}),
+              (std::vector<int>{2, 2, 1}));
 }
 
 }  // namespace

@@ -24,16 +24,17 @@ protected:
     }
     // Real Tiled's JSON export of maps/<tmx> as maps/<json>; false when Tiled
     // failed.
-    bool TiledExport(const std::string& tmx, const std::string& json, const std::string& options = "")
+    bool TiledExport(const std::string& tmx, const std::string& json)
     {
-        return RunQuietly("QT_QPA_PLATFORM=offscreen tiled " + options + " --export-map json '" +
+        return RunQuietly("QT_QPA_PLATFORM=offscreen tiled --export-map json '" +
                           dir.File("maps/" + tmx) + "' '" + dir.File("maps/" + json) + "'");
     }
     std::size_t exportWarnings = 0;
 };
 
 // What Tiled's own JSON export of a map says packs to the TMX map's bytes,
-// with tilesets kept in .tsx files or embedded, in every layer encoding.
+// with a tileset kept in a .tsx file, in every layer encoding (embedded
+// tilesets come with the exported map's round trip below).
 TEST_F(TiledRoundTrip, RealTiledJsonExportGivesTheSameBytes)
 {
     if (!HaveProgram("tiled"))
@@ -64,9 +65,6 @@ TEST_F(TiledRoundTrip, RealTiledJsonExportGivesTheSameBytes)
         const std::vector<std::uint8_t> fromTmx = imported.mapBytes;
         ASSERT_TRUE(TiledExport("v.tmx", "v.tmj")) << what;
         ASSERT_TRUE(ImportFile("v.tmj")) << what << Messages();
-        EXPECT_EQ(imported.mapBytes, fromTmx) << what;
-        ASSERT_TRUE(TiledExport("v.tmx", "embedded.json", "--embed-tilesets")) << what;
-        ASSERT_TRUE(ImportFile("embedded.json")) << what << Messages();
         EXPECT_EQ(imported.mapBytes, fromTmx) << what;
     }
     const MapFile parsed = Parsed();

@@ -24,19 +24,6 @@ TEST(DataFile, BackslashPathsOpenOnThisSystem)
     }
 }
 
-TEST(DataFile, LargeFilesAreReadWhole)
-{
-    TempDir dir;
-    std::vector<std::uint8_t> written(200000);
-    for (size_t i = 0; i < written.size(); ++i)
-        written[i] = static_cast<std::uint8_t>(i * 7);
-    ASSERT_TRUE(WriteDataFile(dir.Path() + "\\big.bin", written.data(), written.size()));
-
-    std::vector<std::uint8_t> read;
-    ASSERT_TRUE(ReadDataFile(dir.File("big.bin"), read));
-    EXPECT_EQ(read, written);
-}
-
 TEST(Clock, CountsWallTimeWhileSleeping)
 {
     std::uint32_t before = MillisecondsSinceStart();

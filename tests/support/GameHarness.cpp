@@ -41,8 +41,17 @@ void GameHarness::RunFrames(int count)
         if (i == count - 1 && captureFrames)
             Capture();
         game->EndFrame();
-        ++framesRun;
     }
+}
+
+int GameHarness::RunUntil(const std::function<bool()>& condition, int limit)
+{
+    for (int frames = 1; frames <= limit; ++frames) {
+        RunFrames(1);
+        if (condition())
+            return frames;
+    }
+    return -1;
 }
 
 void GameHarness::Capture()
@@ -63,6 +72,13 @@ Rgba GameHarness::Pixel(int x, int y) const
 
 void GameHarness::Press(SDLKey sym) { InjectedEvents::KeyDown(sym); }
 void GameHarness::Release(SDLKey sym) { InjectedEvents::KeyUp(sym); }
+
+void GameHarness::Type(SDLKey sym, Uint16 unicode)
+{
+    SDL_keysym key{};
+    key.sym = sym;
+    key.unicode = unicode;
+    InjectedEvents::KeyDown(key);
+    Release(sym);
+}
 void GameHarness::MoveMouse(int x, int y) { InjectedEvents::MouseMotion(x, y); }
-void GameHarness::ClickMouse(int x, int y) { InjectedEvents::MouseButton(x, y); }
-void GameHarness::CloseWindow() { InjectedEvents::Quit(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,23 +38,25 @@ public:
 
     // Runs `count` whole frames; keeps the picture of the last one.
     void RunFrames(int count = 1);
+    // Runs frames until `condition` holds after one: how many it took, or -1
+    // after `limit` frames.
+    int RunUntil(const std::function<bool()>& condition, int limit = 300);
 
     void Press(SDLKey sym);
     void Release(SDLKey sym);
     // Pressed and released before the next frame: OnKeyDown sees it, and
     // the key table shows it held through that frame only.
     void Tap(SDLKey sym) { Press(sym); Release(sym); }
+    // A tap that types `unicode` (0: a key that types nothing).
+    void Type(SDLKey sym, Uint16 unicode);
     // Held through one frame, then released: the keyboard handler sees it.
     void Hit(SDLKey sym) { Press(sym); RunFrames(1); Release(sym); }
     void MoveMouse(int x, int y);
-    void ClickMouse(int x, int y);
-    void CloseWindow();
 
     CGame& Game() { return *game; }
     // A pixel of the last frame, origin top-left.
     Rgba Pixel(int x, int y) const;
     const std::vector<Rgba>& Frame() const { return lastFrame; }
-    int framesRun = 0;
     // Off: frames are not read back (reading costs processor time, which
     // timing tests measure).
     bool captureFrames = true;

@@ -18,7 +18,7 @@ std::vector<int> Steps(CMenuBase& widget, bool opening, int calls)
 
 }  // namespace
 
-TEST(Animation, OpensAndClosesInElevenStepsOf25)
+TEST(Animation, OpensAndClosesInElevenStepsOf25AndReversesWhereItStands)
 {
     CMenuBase widget;
     EXPECT_EQ(Steps(widget, true, 12),
@@ -26,18 +26,10 @@ TEST(Animation, OpensAndClosesInElevenStepsOf25)
     EXPECT_EQ(widget.state, WidgetState::Open);
     EXPECT_EQ(Steps(widget, false, 10), (std::vector<int>{230, 205, 180, 155, 130, 105, 80, 55, 30, 5}));
     EXPECT_EQ(widget.state, WidgetState::Closing);
-    EXPECT_EQ(Steps(widget, false, 2), (std::vector<int>{0, 0}));
-    EXPECT_EQ(widget.state, WidgetState::Closed);
-}
-
-TEST(Animation, ReversesFromTheCurrentProgressOrJumpsOpen)
-{
-    CMenuBase widget;
-    Steps(widget, true, 4);
-    EXPECT_EQ(Steps(widget, false, 1), std::vector<int>{75});
-    EXPECT_EQ(Steps(widget, true, 1), std::vector<int>{100});
+    EXPECT_EQ(Steps(widget, true, 1), std::vector<int>{30});
     EXPECT_EQ(widget.state, WidgetState::Opening);
-    widget.StepClose();
+    EXPECT_EQ(Steps(widget, false, 3), (std::vector<int>{5, 0, 0}));
+    EXPECT_EQ(widget.state, WidgetState::Closed);
     widget.ShowInstantly();
     EXPECT_EQ(widget.progress, 255);
     EXPECT_EQ(widget.state, WidgetState::Open);

@@ -1,8 +1,14 @@
-#include "WidgetDrawingFixture.h"
+#include <gtest/gtest.h>
 
+#include <GL/gl.h>
+
+#include <memory>
 #include <string>
 #include <tuple>
 
+#include "support/FrameBuffer.h"
+#include "support/TestTexture.h"
+#include "support/TestWindow.h"
 #include "widgets/CChoiceBox.h"
 #include "widgets/CInputBox.h"
 #include "widgets/DefaultFontTexture.h"
@@ -10,11 +16,53 @@
 
 namespace {
 
+const Rgba kClear{0, 128, 128, 255};
 const Rgba kWhite{255, 255, 255, 255};
 const Rgba kRed{255, 0, 0, 255};
 const Rgba kGreen{0, 255, 0, 255};
 const Rgba kBlue{0, 0, 255, 255};
 const CColor kBoxColor(0.4f, 0.1f, 0.2f, 1);
+const GLuint kGlyphSheet = 901, kCharacterSheet = 902;
+
+// Draws widgets in the real game window and reads the back buffer, with two
+// textures: a 256 x 256 glyph sheet, all opaque white except the cell of
+// byte 0xE9 (column 9, row 14 from the top), where only the top-left 8 x 8
+// quarter is inked; and a 64 x 64 character sheet, red with a green top-right
+// 24 x 24 corner (the portrait) and a blue bottom band of 16 rows.
+class Drawing : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (!(window = std::make_unique<TestWindow>())->IsOpen())
+            return;
+        UploadTestTexture(kGlyphSheet, 256, [](int x, int y) {
+            const bool inked = !(x / 16 == 9 && y / 16 == 14) || (x % 16 < 8 && y % 16 < 8);
+            return Rgba{255, 255, 255, static_cast<std::uint8_t>(inked ? 255 : 0)};
+        });
+        UploadTestTexture(kCharacterSheet, 64, [](int x, int y) {
+            return x >= 40 && y < 24 ? kGreen : y >= 48 ? kBlue : kRed;
+        });
+    }
+    static void TearDownTestSuite()
+    {
+        const GLuint names[] = {kGlyphSheet, kCharacterSheet};
+        if (window->IsOpen())
+            glDeleteTextures(2, names);
+        window.reset();
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(window->IsOpen()) << "these tests need an X display (xvfb-run)";
+        defaultFontTexture = kGlyphSheet;
+        ClearScreen();
+    }
+    void TearDown() override { defaultFontTexture = 0; }
+    static void ClearScreen() { window->Clear(kClear.r / 255.0f, kClear.g / 255.0f, kClear.b / 255.0f); }
+
+    static std::unique_ptr<TestWindow> window;
+};
+
+std::unique_ptr<TestWindow> Drawing::window;
 
 Rgba At(int x, int y)
 {
@@ -40,8 +88,6 @@ void SetUpChoice(CChoiceBox& box, int items, int rows)
 }
 
 }  // namespace
-
-using Drawing = WidgetDrawingTest;
 
 TEST_F(Drawing, FrameGradientAndExactScaledRectangle)
 {
