@@ -1,11 +1,10 @@
 // The interpreter's fast path: the statements loops spend their time in
 // (numeric assignments, numeric conditions, `for` with a literal name, the
 // jumps of `else` and of loop ends, the markers that do nothing, and
-// SetGlobalNum of a literal name), run
-// from their decoded form. Each gives exactly what reading it token by token
-// gives: the decoding is worked out by the same scans and from the same
-// memo, and holds only while no variable is created. Every other statement
-// is left to the reading path.
+// SetGlobalNum of a literal name), run from their decoded form. Each gives
+// exactly what reading it token by token gives: the decoding is worked out
+// by the same scans and from the same memo, and holds only while no variable
+// is created. Every other statement is left to the reading path.
 #include "script/CScriptEngine.h"
 
 #include "script/AlternatingChain.h"
