@@ -163,8 +163,6 @@ private:
     void DecodeOperand(CScript& run, const ScriptMemo& memo, std::int32_t position,
                        ResolvedStatements::Operand& operand);
     float EvalResolved(CScript& run, std::int32_t begin, std::int32_t end, std::int8_t form);
-    // Chains of operators of several levels, without and with groups.
-    float FoldFlat(CScript& run, std::int32_t begin, std::int32_t end);
     float FoldResolved(CScript& run, std::int32_t begin, std::int32_t end);
     float ResolvedValue(CScript& run, std::int32_t position) const;
     // Globals and string variables.

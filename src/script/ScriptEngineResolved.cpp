@@ -100,8 +100,6 @@ int PrecedenceLevel(std::int32_t code)
             value = ApplyOperator(operands[i].code, value, ResolvedValue(run, i + 1));
         return value;
     }
-    case ResolvedStatements::kChain:
-        return FoldFlat(run, begin, end);
     case ResolvedStatements::kItems:
         return EvalItemsOfSpan(run, begin, end);
     default:
@@ -395,21 +393,6 @@ float CScriptEngine::LookedUpValue(CScript& run, std::int32_t position) const
     }
     // String variables: as the reading path finds them.
     return WordValue(run, position, run.WordAt(position));
-}
-
-float CScriptEngine::FoldFlat(CScript& run, std::int32_t begin, std::int32_t end)
-{
-    // Decoded operand, operator, operand, ... without groups.
-    struct Chain {
-        const CScriptEngine& engine;
-        CScript& run;
-        const ResolvedStatements::Operand* operands;
-        std::int32_t position;
-        std::int32_t end;
-        float NextOperand() { return engine.ResolvedValue(run, position++); }
-        std::int32_t NextOperator() { return position < end ? operands[position++].code : 0; }
-    } chain{*this, run, run.resolved.Operands(), begin, end};
-    return FoldChain(chain);
 }
 
 float CScriptEngine::FoldResolved(CScript& run, std::int32_t begin, std::int32_t end)
