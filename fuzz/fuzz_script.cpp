@@ -35,7 +35,7 @@ std::string Run(const std::vector<ScriptContainer::Record>& records, bool memois
     }
     for (const auto& global : engine.Globals())
         output << '|' << global.first << '=' << global.second.kind << ':' << global.second.intValue << ':'
-               << global.second.stringValue;
+               << global.second.floatValue << ':' << global.second.stringValue;
     return output.str();
 }
 
