@@ -95,8 +95,9 @@ public:
     // --- remembering what the token lists decide -------------------------
     // On (the default), the interpreter remembers what it works out from a
     // script's tokens alone (where a scan lands, where an expression ends,
-    // the values of literals, which command a word names) and what each
-    // word of a run resolved to until a variable is created. Off, it works
+    // the values of literals, which command a word names) and, until a
+    // variable is created, what each word of a run resolved to and the
+    // decoded form of the statements loops run most. Off, it works
     // everything out again each time. Scripts cannot tell the difference;
     // the switch exists to prove that.
     void SetMemoising(bool on) { memoising = on; }
