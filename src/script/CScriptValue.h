@@ -16,7 +16,8 @@ struct CScriptValue {
     explicit CScriptValue(std::string value) : kind(kString), stringValue(std::move(value)) {}
 
     // The float value for a float, otherwise the int value (a string reads 0).
-    float AsFloat() const;
+    // Inline: loops read globals through it.
+    float AsFloat() const { return kind == kFloat ? floatValue : static_cast<float>(intValue); }
     // The int value for an int, otherwise the float value truncated toward
     // zero (a string reads 0).
     std::int32_t AsInt() const;

@@ -68,6 +68,17 @@ int PrecedenceLevel(std::int32_t code)
 
 } // namespace
 
+inline std::int32_t CScriptEngine::CachedGlobalIndex(const std::string& name, std::int32_t& index,
+                                              std::uint32_t& stamp) const
+{
+    const std::uint32_t now = globals.additions + 1;
+    if (stamp != now) {
+        index = globals.Find(name);
+        stamp = now;
+    }
+    return index;
+}
+
 // Always inline: loops spend their time here, mostly on one operand or one
 // operator; globals, string variables, groups and item lists are out of line.
 [[gnu::always_inline]] inline float CScriptEngine::ResolvedValue(CScript& run, std::int32_t position) const
@@ -300,17 +311,6 @@ void CScriptEngine::ResolveSetGlobalNum(CScript& run, ScriptMemo& memo, std::int
     statement.kind = Statement::kSetGlobalNum;
     statement.first = plan.end;
     statement.firstForm = DecodeExpression(run, memo, position + 3, plan.end, plan.alternating);
-}
-
-std::int32_t CScriptEngine::CachedGlobalIndex(const std::string& name, std::int32_t& index,
-                                              std::uint32_t& stamp) const
-{
-    const std::uint32_t now = globals.additions + 1;
-    if (stamp != now) {
-        index = globals.Find(name);
-        stamp = now;
-    }
-    return index;
 }
 
 std::int8_t CScriptEngine::DecodeExpression(CScript& run, const ScriptMemo& memo, std::int32_t begin,
