@@ -31,13 +31,8 @@ void CScript::Tokenize(const std::string& text, std::uint16_t scriptId)
 
 ScriptTokenRef CScript::TokenAt(std::int32_t index) const
 {
-    ScriptTokenRef ref;
-    if (!HasTokenAt(index)) {
-        ref.token = &kEndToken;
-        return ref;
-    }
-    ref.token = &tokens[index];
-    ref.type = ref.token->type;
+    ScriptTokenRef ref = StoredAt(index);
+    ref.position = -1;  // read by name, not through the remembered answers
     return Retype(ref);
 }
 

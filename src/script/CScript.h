@@ -91,6 +91,9 @@ public:
 
 private:
     static ScriptToken ToCopy(const ScriptTokenRef& ref);
+    // The stored token at `index` as it was compiled, with its position;
+    // the end token past the list.
+    ScriptTokenRef StoredAt(std::int32_t index) const;
     ScriptTokenRef Retype(ScriptTokenRef ref) const;
     // Looks the word at `position` up and remembers the answer.
     const ScriptNameCache::Entry& ResolveWord(std::int32_t position) const;
@@ -104,7 +107,7 @@ private:
     mutable ScriptNameCache names;
 };
 
-inline ScriptTokenRef CScript::TokenAtRemembered(std::int32_t index) const
+inline ScriptTokenRef CScript::StoredAt(std::int32_t index) const
 {
     ScriptTokenRef ref;
     if (!HasTokenAt(index)) {
@@ -114,6 +117,12 @@ inline ScriptTokenRef CScript::TokenAtRemembered(std::int32_t index) const
     ref.token = &tokens[index];
     ref.type = ref.token->type;
     ref.position = index;
+    return ref;
+}
+
+inline ScriptTokenRef CScript::TokenAtRemembered(std::int32_t index) const
+{
+    ScriptTokenRef ref = StoredAt(index);
     if (ref.type != TokWord)
         return ref;
     names.Refresh(tokens.size(), Additions());

@@ -99,34 +99,19 @@ ExprItem CScriptEngine::ItemOf(const CScript* run, const ScriptTokenRef& token) 
             return memo->Facts(token.position).item;
     }
     switch (token.type) {
-    case TokOperator:
-        switch (token.Id()) {
-        case OpPlus: return ExprItem::Operator(ExprItem::kPlus);
-        case OpMinus: return ExprItem::Operator(ExprItem::kMinus);
-        case OpTimes: return ExprItem::Operator(ExprItem::kTimes);
-        case OpDivide: return ExprItem::Operator(ExprItem::kDivide);
-        case OpPower: return ExprItem::Operator(ExprItem::kPower);
-        case OpOpenParen: return ExprItem::Parenthesis(ExprItem::kOpen);
-        case OpCloseParen: return ExprItem::Parenthesis(ExprItem::kClose);
-        default: return ExprItem::Invalid();
-        }
     case TokIntVar:
         return ExprItem::Int(run && index >= 0 ? run->intVariables.entries[index].second : 0);
     case TokFloatVar:
         return ExprItem::Float(run && index >= 0 ? run->floatVariables.entries[index].second : 0.0f);
     case TokStringVar:
         return ExprItem::Float(run && index >= 0 ? StrToFloat(run->stringVariables.entries[index].second) : 0.0f);
-    case TokIntLiteral:
-        return ExprItem::Int(StrToInt(token.Text()));
-    case TokFloatLiteral:
-    case TokStringLiteral:
-        return ExprItem::Float(StrToFloat(token.Text()));
     case TokWord: {
         const int global = GlobalIndexOf(run, token);
         return ExprItem::Float(global < 0 ? 0.0f : globals.entries[global].second.AsFloat());
     }
     default:
-        return ExprItem::Invalid();
+        // Retyping changes only words, so the stored token tells.
+        return ScriptMemo::StaticItem(*token.token);
     }
 }
 

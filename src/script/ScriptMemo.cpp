@@ -6,9 +6,19 @@
 
 namespace {
 
-// The item a token gives in a numeric expression when it is not a word: the
-// same table as the interpreter's, decided once.
-ExprItem StaticItem(const ScriptToken& token)
+bool IsArithmetic(const ScriptToken& token)
+{
+    return token.type == TokOperator && token.id >= OpPlus && token.id <= OpPower;
+}
+
+bool IsParenthesis(const ScriptToken& token)
+{
+    return token.type == TokOperator && (token.id == OpOpenParen || token.id == OpCloseParen);
+}
+
+} // namespace
+
+ExprItem ScriptMemo::StaticItem(const ScriptToken& token)
 {
     switch (token.type) {
     case TokOperator:
@@ -31,18 +41,6 @@ ExprItem StaticItem(const ScriptToken& token)
         return ExprItem::Invalid();
     }
 }
-
-bool IsArithmetic(const ScriptToken& token)
-{
-    return token.type == TokOperator && token.id >= OpPlus && token.id <= OpPower;
-}
-
-bool IsParenthesis(const ScriptToken& token)
-{
-    return token.type == TokOperator && (token.id == OpOpenParen || token.id == OpCloseParen);
-}
-
-} // namespace
 
 ScriptMemo::ScriptMemo(const std::vector<ScriptToken>& tokens)
     : facts(tokens.size()), plans(tokens.size() + 1)

@@ -81,6 +81,11 @@ public:
 
     explicit ScriptMemo(const std::vector<ScriptToken>& tokens);
 
+    // The item a literal, operator or keyword gives in a numeric expression
+    // (a word's depends on the variables): Invalid for anything that is no
+    // number, arithmetic operator or parenthesis.
+    static ExprItem StaticItem(const ScriptToken& token);
+
     const StatementPlan& Statement(const std::vector<ScriptToken>& tokens, std::int32_t start)
     {
         StatementPlan& plan = statements[start];
