@@ -208,12 +208,10 @@ private:
     StatementResult BuiltIn(CScript& run, const ScriptTokenRef& word, bool& handled);
     StatementResult Hasard(CScript& run);
 
-    // Scans used by the control flow. Forward scans start at the program
-    // counter and leave it after the token found; they return false at the
-    // end of the tokens.
-    bool SkipToBranchEnd(CScript& run, bool stopAtElse);
-    bool SkipPastMatching(CScript& run, std::int32_t opener, std::int32_t closer);
-    bool ReturnToLoopHead(CScript& run, std::int32_t opener, std::int32_t closer);
+    // Moves the program counter where `scan` from it lands (after the token
+    // found for the forward scans, onto the loop head for the backward
+    // ones); false, leaving it, when the scan finds nothing.
+    bool JumpByScan(CScript& run, ScriptMemo::Scan scan);
 
     std::queue<ScriptCommand> commandQueue;
     std::deque<CScript> runQueue;

@@ -141,31 +141,9 @@ std::int32_t CScriptEngine::ScanTarget(const CScript& run, ScriptMemo::Scan scan
     return target;
 }
 
-bool CScriptEngine::SkipToBranchEnd(CScript& run, bool stopAtElse)
+bool CScriptEngine::JumpByScan(CScript& run, ScriptMemo::Scan scan)
 {
-    const std::int32_t target =
-        ScanTarget(run, stopAtElse ? ScriptMemo::kToElseOrEndif : ScriptMemo::kToEndif, run.programCounter);
-    if (target == ScriptMemo::kNotFound)
-        return false;
-    run.programCounter = target;
-    return true;
-}
-
-bool CScriptEngine::SkipPastMatching(CScript& run, std::int32_t opener, std::int32_t)
-{
-    const std::int32_t target =
-        ScanTarget(run, opener == KwWhile ? ScriptMemo::kPastEndwhile : ScriptMemo::kPastNext, run.programCounter);
-    if (target == ScriptMemo::kNotFound)
-        return false;
-    run.programCounter = target;
-    return true;
-}
-
-bool CScriptEngine::ReturnToLoopHead(CScript& run, std::int32_t opener, std::int32_t)
-{
-    // The head runs again: it tests (and for `for`, counts).
-    const std::int32_t target =
-        ScanTarget(run, opener == KwWhile ? ScriptMemo::kBackToWhile : ScriptMemo::kBackToFor, run.programCounter);
+    const std::int32_t target = ScanTarget(run, scan, run.programCounter);
     if (target == ScriptMemo::kNotFound)
         return false;
     run.programCounter = target;
@@ -177,7 +155,7 @@ CScriptEngine::StatementResult CScriptEngine::If(CScript& run)
     const bool holds = EvalCondition(run, KwThen);
     if (statementCutShort)
         return StatementResult::EndRun;
-    if (holds || SkipToBranchEnd(run, true))
+    if (holds || JumpByScan(run, ScriptMemo::kToElseOrEndif))
         return StatementResult::Continue;
     return StatementResult::EndRun;
 }
@@ -185,7 +163,7 @@ CScriptEngine::StatementResult CScriptEngine::If(CScript& run)
 CScriptEngine::StatementResult CScriptEngine::Else(CScript& run)
 {
     // Reached only after the `then` branch ran: skip the `else` branch.
-    return SkipToBranchEnd(run, false) ? StatementResult::Continue : StatementResult::EndRun;
+    return JumpByScan(run, ScriptMemo::kToEndif) ? StatementResult::Continue : StatementResult::EndRun;
 }
 
 CScriptEngine::StatementResult CScriptEngine::While(CScript& run)
@@ -193,14 +171,14 @@ CScriptEngine::StatementResult CScriptEngine::While(CScript& run)
     const bool holds = EvalCondition(run, KwDo);
     if (statementCutShort)
         return StatementResult::EndRun;
-    if (holds || SkipPastMatching(run, KwWhile, KwEndwhile))
+    if (holds || JumpByScan(run, ScriptMemo::kPastEndwhile))
         return StatementResult::Continue;
     return StatementResult::EndRun;
 }
 
 CScriptEngine::StatementResult CScriptEngine::EndWhile(CScript& run)
 {
-    return ReturnToLoopHead(run, KwWhile, KwEndwhile) ? StatementResult::Continue : StatementResult::EndRun;
+    return JumpByScan(run, ScriptMemo::kBackToWhile) ? StatementResult::Continue : StatementResult::EndRun;
 }
 
 CScriptEngine::StatementResult CScriptEngine::For(CScript& run)
@@ -223,14 +201,14 @@ CScriptEngine::StatementResult CScriptEngine::For(CScript& run)
     else
         run.intVariables.entries[index].second = value;
     const bool ended = step.ended;
-    if (!ended || SkipPastMatching(run, KwFor, KwNext))
+    if (!ended || JumpByScan(run, ScriptMemo::kPastNext))
         return StatementResult::Continue;
     return StatementResult::EndRun;
 }
 
 CScriptEngine::StatementResult CScriptEngine::Next(CScript& run)
 {
-    return ReturnToLoopHead(run, KwFor, KwNext) ? StatementResult::Continue : StatementResult::EndRun;
+    return JumpByScan(run, ScriptMemo::kBackToFor) ? StatementResult::Continue : StatementResult::EndRun;
 }
 
 CScriptEngine::StatementResult CScriptEngine::Break(CScript& run)
