@@ -2,7 +2,6 @@
 
 #include "world/MapFileReader.h"
 
-// (Lists, walkability and events are also listed by the map tool's test.)
 TEST(MapFile, ListsAndGridsComeBackInFileOrder)
 {
     const MapFileBuilder::Npc guard{5, 105, 1, 2, 205, 305, "Garde"};
