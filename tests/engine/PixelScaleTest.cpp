@@ -9,8 +9,7 @@ TEST(PixelScale, FitsTheLargestWholeFactorCentred)
         int factor, offsetX, offsetY;
         bool identity;
     } cases[] = {
-        {640, 480, 1, 0, 0, true},
-        {1280, 960, 2, 0, 0, false},
+        {640, 480, 1, 0, 0, true}, {1280, 960, 2, 0, 0, false},
         {1920, 1080, 2, 320, 60, false},   // height decides
         {2560, 1440, 3, 320, 0, false},
         {3000, 970, 2, 860, 5, false},     // width has room for 4, height for 2

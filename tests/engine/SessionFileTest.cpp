@@ -14,8 +14,7 @@ TEST(SessionFile, BadFilesAreRefusedWithOneLine)
         const char* text;  // null: no file
         const char* says;
     } cases[] = {
-        {nullptr, "cannot read"},
-        {"hello\n", "is not a recorded session"},
+        {nullptr, "cannot read"}, {"hello\n", "is not a recorded session"},
         {"tessel-session 2\nseed 1\ninput\nend 1\n", "recorded by version 2, this game plays version 1"},
         {"tessel-session 1\nseed 1\ninput\n3 jump\nend 4\n", "line 4 cannot be read"},
         {"tessel-session 1\nseed 1\ninput\n3 down 113\nend 4\n", "line 4 cannot be read"},

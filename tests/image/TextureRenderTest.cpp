@@ -122,8 +122,7 @@ TEST_F(TextureRender, ModesSetTheirFiltersAndUnreadPicturesUploadNothing)
         unsigned mode;
         GLint magnify, minify, level1Width;
     } cases[] = {{0, GL_NEAREST, GL_NEAREST, 0},
-                 {1, GL_LINEAR, GL_LINEAR, 0},
-                 {2, GL_LINEAR, GL_LINEAR_MIPMAP_NEAREST, 2},
+                 {1, GL_LINEAR, GL_LINEAR, 0}, {2, GL_LINEAR, GL_LINEAR_MIPMAP_NEAREST, 2},
                  {3, GL_LINEAR, GL_LINEAR_MIPMAP_LINEAR, 2},
                  {7, GL_LINEAR, GL_NEAREST_MIPMAP_LINEAR, 0}};
     for (const auto& c : cases) {

@@ -38,11 +38,9 @@ TEST_F(TgaReader, TheHeaderRefusesWhatIsNotRead)
         TgaImage image;
         TgaFileBuilder file(c.type, c.width, c.height, c.depth);
         EXPECT_EQ(Read(image, file.Bytes(pixels).Build()), c.code);
-        EXPECT_FALSE(image.loaded);
-        EXPECT_EQ(image.pixels, nullptr);
-        EXPECT_EQ(image.width, c.width);
-        EXPECT_EQ(image.height, c.height);
-        EXPECT_EQ(image.bytesPerPixel, c.depth / 8u);
+        EXPECT_TRUE(!image.loaded && image.pixels == nullptr);
+        EXPECT_EQ((std::vector{image.width, image.height, image.bytesPerPixel}),
+                  (std::vector<std::uint32_t>{c.width, c.height, c.depth / 8u}));
     }
 }
 
@@ -57,11 +55,8 @@ TEST_F(TgaReader, ThePreviousPictureGoesOnlyWhenANewFileOpens)
     ASSERT_EQ(code, TgaOk);
     unsigned char* pixels = image.pixels;
     EXPECT_EQ(ReadTga(image, dir.File("missing.tga")), TgaCannotOpen);
-    EXPECT_TRUE(image.loaded);
-    EXPECT_EQ(image.pixels, pixels);
-    EXPECT_EQ(image.width, 4u);
-    EXPECT_EQ(image.height, 4u);
-    EXPECT_EQ(image.bytesPerPixel, 3u);
+    EXPECT_TRUE(image.loaded && image.pixels == pixels);
+    EXPECT_EQ((std::vector{image.width, image.height, image.bytesPerPixel}), (std::vector{4u, 4u, 3u}));
     EXPECT_EQ(Memory(image), first.MemoryBottomUp(3));
 
     // A refused file does replace it (leak checks see the old buffer go); its
@@ -75,8 +70,5 @@ TEST_F(TgaReader, ThePreviousPictureGoesOnlyWhenANewFileOpens)
     ASSERT_EQ(Read(image, TgaFileBuilder(10, 8, 2, 32).RunLengthPicture(second).Build()), TgaOk);
     EXPECT_EQ(Memory(image), second.MemoryBottomUp(4));
     FreeImage(image);
-    EXPECT_FALSE(image.loaded);
-    EXPECT_EQ(image.pixels, nullptr);
-    EXPECT_EQ(image.width, 0u);
-    EXPECT_EQ(image.bytesPerPixel, 0u);
+    EXPECT_TRUE(!image.loaded && image.pixels == nullptr && image.width == 0 && image.bytesPerPixel == 0);
 }

@@ -103,9 +103,8 @@ TEST(TgaReaderAgainstByteByByteReading, AgreesOnRandomFilesFromDiskAndFromMemory
              {std::pair{&fromDisk, diskCode}, std::pair{&fromMemory, memoryCode}}) {
             ASSERT_EQ(code, expected.code);
             EXPECT_EQ(image->loaded, code == TgaOk);
-            EXPECT_EQ(image->width, expected.width);
-            EXPECT_EQ(image->height, expected.height);
-            EXPECT_EQ(image->bytesPerPixel, expected.bytesPerPixel);
+            EXPECT_EQ((std::vector{image->width, image->height, image->bytesPerPixel}),
+                      (std::vector{expected.width, expected.height, expected.bytesPerPixel}));
             EXPECT_TRUE(SameBytes(Memory(*image), expected.memory));
         }
         decoded += expected.code == TgaOk;

@@ -5,9 +5,6 @@
 #include "rules/ExperienceConversion.h"
 #include "rules/StatHelpText.h"
 
-// (A new hero's prices and one raise are read off the menu's screens by the
-// game tests.)
-
 TEST(ExperienceConversion, EachRaiseHasItsEffectAndMessage)
 {
     const struct {

@@ -12,9 +12,7 @@ TEST(IfStatements, ConditionsBranchesAndNesting)
         {"int a = 3 ; if a == 3 then Console 1 ; endif if a != 3 then Console 2 ; endif"
          " if a + 1 >= 4 then Console 3 ; endif if a > 3 then Console 4 ; endif"
          " if a <= 2 * 2 then Console 5 ; endif if ( a - 1 ) * 2 < 4 then Console 6 ; endif", "135"},
-        {"int a = 20 ;" + nested, "big."},
-        {"int a = 5 ;" + nested, "small."},
-        {"int a = 0 ;" + nested, "zero!."},
+        {"int a = 20 ;" + nested, "big."}, {"int a = 5 ;" + nested, "small."}, {"int a = 0 ;" + nested, "zero!."},
         {"int a = -1 ;" + nested, "!."},
         // A false condition skips nested blocks, their `else` included.
         {R"(if 1 == 2 then if 1 == 1 then Console "a" ; else Console "c" ; endif Console "d" ;
@@ -111,21 +109,14 @@ TEST(GotoStatements, JumpToLabelsNamedByExpressions)
 TEST(StopAndIncompleteStatements, EndTheRunWithoutBeingCarriedOut)
 {
     ExpectOutputs({
-        {R"(Console "a" ; stop Console "b" ;)", "a"},
-        {"Console \"a\" ;\n", "a"},
-        {R"(Console "a" ; Console "b")", "a"},
-        {R"(Console "a" ; if 1 == 1 Console "b" ;)", "a"},
-        {R"(Console "a" ; if 1 then Console "b" ;)", "a"},
-        {R"(Console "a" ; while 1 == 2 do Console "b" ;)", "a"},
+        {R"(Console "a" ; stop Console "b" ;)", "a"}, {"Console \"a\" ;\n", "a"},
+        {R"(Console "a" ; Console "b")", "a"}, {R"(Console "a" ; if 1 == 1 Console "b" ;)", "a"},
+        {R"(Console "a" ; if 1 then Console "b" ;)", "a"}, {R"(Console "a" ; while 1 == 2 do Console "b" ;)", "a"},
         {R"(Console "a" ; for "i" to 0 do Console "b" ;)", "a"},
         {R"(Console "a" ; Console "b" ; endwhile Console "c" ;)", "ab"},
-        {R"(Console "a" ; next Console "c" ;)", "a"},
-        {R"(continue Console "c" ;)", ""},
-        {"int i = 4 ; Console i", ""},
-        {"Cmd 1 , 2", ""},
-        {R"(label "x" Console "c" ;)", ""},
-        {R"(goto "x" ; label "x")", ""},
-        {R"(if 1 == 2 then Console "c" ;)", ""},
+        {R"(Console "a" ; next Console "c" ;)", "a"}, {R"(continue Console "c" ;)", ""},
+        {"int i = 4 ; Console i", ""}, {"Cmd 1 , 2", ""}, {R"(label "x" Console "c" ;)", ""},
+        {R"(goto "x" ; label "x")", ""}, {R"(if 1 == 2 then Console "c" ;)", ""},
         // Here the `if` is complete: it found its `else`.
         {R"(if 1 == 2 then Console "c" ; else Console "d" ;)", "d"},
     });

@@ -58,14 +58,9 @@ TEST(ScriptConversions, ToFloat32RoundsToTheNearestFloat)
     const float infinity = std::numeric_limits<float>::infinity();
     const std::vector<std::pair<double, float>> cases = {
         {largest + halfStep / 2, std::numeric_limits<float>::max()},
-        {largest + halfStep * 0.999, std::numeric_limits<float>::max()},
-        {largest + halfStep, infinity},
-        {-(largest + halfStep / 2), -std::numeric_limits<float>::max()},
-        {-(largest + halfStep), -infinity},
-        {1e300, infinity},
-        {-1e300, -infinity},
-        {0.1, 0.1f},
-        {16777217.0, 16777216.0f},
+        {largest + halfStep * 0.999, std::numeric_limits<float>::max()}, {largest + halfStep, infinity},
+        {-(largest + halfStep / 2), -std::numeric_limits<float>::max()}, {-(largest + halfStep), -infinity},
+        {1e300, infinity}, {-1e300, -infinity}, {0.1, 0.1f}, {16777217.0, 16777216.0f},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ToFloat32(c.first), c.second) << c.first;

@@ -29,14 +29,10 @@ TEST(ScriptLexer, CutsTextsIntoTypedTokens)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
         // Operators need separators, and only space, tab, CR and LF separate.
-        {"x = x + 1 ;", "Word(x) Op(=) Word(x) Op(+) Int(1) Op(;)"},
-        {"x=x+1;", "Word(x=x+1;)"},
-        {"a\tb\r\nc", "Word(a) Word(b) Word(c)"},
-        {"a\fb", "Word(a\fb)"},
+        {"x = x + 1 ;", "Word(x) Op(=) Word(x) Op(+) Int(1) Op(;)"}, {"x=x+1;", "Word(x=x+1;)"},
+        {"a\tb\r\nc", "Word(a) Word(b) Word(c)"}, {"a\fb", "Word(a\fb)"},
         // A text ending in separators ends with an extra `stop`.
-        {"", ""},
-        {" \t\r\n ", "Kw(stop)"},
-        {"Console 1 ;\n", "Word(Console) Int(1) Op(;) Kw(stop)"},
+        {"", ""}, {" \t\r\n ", "Kw(stop)"}, {"Console 1 ;\n", "Word(Console) Int(1) Op(;) Kw(stop)"},
         {"if IF If", "Kw(if) Word(IF) Word(If)"},
         // Numbers: an int literal must read the same as a float32.
         {"7 7.5 7.0 -5 +7 5. 3abc", "Int(7) Float(7.5) Int(7.0) Int(-5) Int(+7) Int(5.) Int(3abc)"},
@@ -45,20 +41,13 @@ TEST(ScriptLexer, CutsTextsIntoTypedTokens)
         // An `e` without exponent digits is not part of the number.
         {"99999999999 - e5 1e+ 3e 2.5E-x", "Float(99999999999) Op(-) Word(e5) Int(1e+) Int(3e) Float(2.5E-x)"},
         // String literals: \n, \" and \\ escapes; any other backslash stays.
-        {R"("a b // c")", "Str(a b // c)"},
-        {R"("q\"b\\n\n" x)", "Str(q\"b\\n\n) Word(x)"},
-        {R"("\t\x")", "Str(\\t\\x)"},
-        {R"(ab"cd"ef)", "Str(abcd) Word(ef)"},
-        {R"("")", "Str()"},
-        {R"("12)", "Int(12)"},
-        {R"(x ")", "Word(x) Kw(stop)"},
+        {R"("a b // c")", "Str(a b // c)"}, {R"("q\"b\\n\n" x)", "Str(q\"b\\n\n) Word(x)"},
+        {R"("\t\x")", "Str(\\t\\x)"}, {R"(ab"cd"ef)", "Str(abcd) Word(ef)"}, {R"("")", "Str()"},
+        {R"("12)", "Int(12)"}, {R"(x ")", "Word(x) Kw(stop)"},
         // A comment takes the word glued to it along, `;` included.
-        {"a // comment\nb", "Word(a) Word(b)"},
-        {"x = 1 ;// set x\ny", "Word(x) Op(=) Int(1) Word(y)"},
-        {"x = 1 ; // set x\ny", "Word(x) Op(=) Int(1) Op(;) Word(y)"},
-        {"a //end", "Word(a) Kw(stop)"},
-        {"a//end", "Kw(stop)"},
-        {"// one\n// two\nz", "Word(z)"},
+        {"a // comment\nb", "Word(a) Word(b)"}, {"x = 1 ;// set x\ny", "Word(x) Op(=) Int(1) Word(y)"},
+        {"x = 1 ; // set x\ny", "Word(x) Op(=) Int(1) Op(;) Word(y)"}, {"a //end", "Word(a) Kw(stop)"},
+        {"a//end", "Kw(stop)"}, {"// one\n// two\nz", "Word(z)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Tokens(c.first), c.second) << "text: " << c.first;

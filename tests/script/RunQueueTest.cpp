@@ -18,10 +18,9 @@ std::vector<std::uint8_t> Container(const std::vector<std::pair<std::uint16_t, s
                                     bool lastEnded = true)
 {
     std::vector<std::uint8_t> bytes;
-    for (const auto& record : records) {
-        bytes.push_back(static_cast<std::uint8_t>(record.first & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(record.first >> 8));
-        bytes.insert(bytes.end(), record.second.begin(), record.second.end());
+    for (const auto& [id, text] : records) {
+        bytes.insert(bytes.end(), {std::uint8_t(id & 0xFF), std::uint8_t(id >> 8)});
+        bytes.insert(bytes.end(), text.begin(), text.end());
         bytes.push_back(0);
     }
     if (!lastEnded)

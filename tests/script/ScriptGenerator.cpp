@@ -26,19 +26,17 @@ void ScriptGenerator::Number(int depth)
         if (i > 0)
             Emit(PickOf(kOperators));
         const int kind = Pick(10);
-        if (kind < 4) {
+        if (kind < 4 || (kind >= 8 && depth >= 3)) {
             Emit(Name());
         } else if (kind < 7) {
             Emit(PickOf(kNumbers));
         } else if (kind < 8) {
             Emit(PickOf(kStrings));
-        } else if (depth < 3) {
+        } else {
             Emit("(");
             Number(depth + 1);
             if (!Chance(5))
                 Emit(")");
-        } else {
-            Emit(Name());
         }
     }
 }
@@ -56,8 +54,7 @@ void ScriptGenerator::Text()
 void ScriptGenerator::Condition()
 {
     if (Chance(15)) {
-        Emit(PickOf(kStrings));
-        Emit(Chance(50) ? "==" : "!=");
+        Emit({PickOf(kStrings), Chance(50) ? "==" : "!="});
         Text();
     } else {
         Number(1);
@@ -74,51 +71,25 @@ void ScriptGenerator::Loop(int depth, bool isFor)
         // Now and then a counter near the top of the int range, where a
         // step can carry it past the range.
         const bool nearTop = Chance(10);
-        Emit("int");
-        Emit(counter);
-        Emit("=");
-        Emit(nearTop ? "2147483520" : std::to_string(Pick(3)));
-        Emit(";");
-        Emit("for");
+        Emit({"int", counter, "=", nearTop ? "2147483520" : std::to_string(Pick(3)), ";", "for"});
         // The name as a literal, or through a string expression.
-        if (Chance(80)) {
+        if (Chance(80))
             Emit("\"" + counter + "\"");
-        } else {
-            Emit("\"w\"");
-            Emit(std::to_string(counters - 1));
-        }
+        else
+            Emit({"\"w\"", std::to_string(counters - 1)});
         Emit("to");
-        if (nearTop) {
-            Emit("2147483647");
-            Emit("step");
-            Emit(PickOf({"64", "1000000000"}));
-        } else {
+        if (nearTop)
+            Emit({"2147483647", "step", PickOf({"64", "1000000000"})});
+        else
             Emit(std::to_string(Pick(6)));
-        }
-        if (!nearTop && Chance(25)) {
-            Emit("step");
-            Emit(PickOf({"1", "2", "-1", "0"}));
-        }
+        if (!nearTop && Chance(25))
+            Emit({"step", PickOf({"1", "2", "-1", "0"})});
         Emit("do");
         Block(depth + 1, 1 + Pick(3));
         Emit("next");
     } else {
-        Emit("int");
-        Emit(counter);
-        Emit("=");
-        Emit("0");
-        Emit(";");
-        Emit("while");
-        Emit(counter);
-        Emit("<");
-        Emit(std::to_string(1 + Pick(5)));
-        Emit("do");
-        Emit(counter);
-        Emit("=");
-        Emit(counter);
-        Emit("+");
-        Emit("1");
-        Emit(";");
+        Emit({"int", counter, "=", "0", ";", "while", counter, "<", std::to_string(1 + Pick(5)), "do", counter, "=",
+              counter, "+", "1", ";"});
         Block(depth + 1, 1 + Pick(3));
         Emit("endwhile");
     }
@@ -132,57 +103,43 @@ void ScriptGenerator::Statement(int depth)
     case 0:
     case 1: {
         const char* type = PickOf({"int", "float", "string"});
-        Emit(type);
-        Emit(Chance(10) ? std::string(PickOf(kStrings)) : Name());
+        Emit({type, Chance(10) ? std::string(PickOf(kStrings)) : Name()});
         const int form = Pick(4);
         if (form < 2) {
             Emit("=");
-            if (std::string(type) == "string")
-                Text();
-            else
-                Number(1);
+            std::string(type) == "string" ? Text() : Number(1);
             Emit(";");
         } else if (form == 2) {
             Emit(";");
         } else {
-            Emit(",");
-            Emit(Name());
-            Emit(",");
-            Emit(Name());
-            Emit(";");
+            Emit({",", Name(), ",", Name(), ";"});
         }
         break;
     }
     case 2:
     case 3:
     case 4:
-        Emit(Name());
-        Emit("=");
-        if (Chance(30))
-            Text();
-        else
-            Number(1);
+        Emit({Name(), "="});
+        Chance(30) ? Text() : Number(1);
         Emit(";");
         break;
     case 5:
     case 6:
         Emit("Console");
         Text();
-        Emit("\" \"");
-        Emit(";");
+        Emit({"\" \"", ";"});
         break;
     case 7:
-        Emit(Chance(60) ? "SetGlobalNum" : "SetGlobalString");
-        Emit("\"" + Name() + "\"");
-        Emit(",");
-        if (Chance(50))
-            Number(1);
-        else
-            Text();
+        Emit({Chance(60) ? "SetGlobalNum" : "SetGlobalString", "\"" + Name() + "\"", ","});
+        Chance(50) ? Number(1) : Text();
         Emit(";");
         break;
     case 8: {
         const int which = Pick(4);
+        if (which == 3) {
+            Emit("ListeVariables");
+            break;
+        }
         if (which == 0) {
             Emit("NumToStr");
             Number(1);
@@ -193,23 +150,16 @@ void ScriptGenerator::Statement(int depth)
             Emit(",");
             Number(2);
             Emit(",");
-        } else if (which == 2) {
-            Emit("Clock");
         } else {
-            Emit("ListeVariables");
-            break;
+            Emit("Clock");
         }
-        Emit("\"" + Name() + "\"");
-        Emit(";");
+        Emit({"\"" + Name() + "\"", ";"});
         break;
     }
     case 9:
         Emit(PickOf({"Dire", "Bouge", "SetHerosActif"}));
         for (int i = Pick(3); i > 0; --i) {
-            if (Chance(50))
-                Text();
-            else
-                Number(2);
+            Chance(50) ? Text() : Number(2);
             Emit(",");
         }
         if (Chance(80))
@@ -217,25 +167,20 @@ void ScriptGenerator::Statement(int depth)
         Emit(";");
         break;
     case 10:
-        if (loopDepth > 0) {
-            Emit(Chance(60) ? "break" : "continue");
-            if (Chance(30))
-                Emit(PickOf({"2", "0"}));
-            Emit(";");
-        } else {
+        if (loopDepth == 0) {
             Emit("bloque");
+            break;
         }
+        Emit(Chance(60) ? "break" : "continue");
+        if (Chance(30))
+            Emit(PickOf({"2", "0"}));
+        Emit(";");
         break;
     case 11:
-        if (Chance(50)) {
-            Emit("label");
-            Emit("\"L" + std::to_string(Pick(3)) + "\"");
-            Emit(":");
-            } else {
-            Emit("goto");
-            Emit("\"L" + std::to_string(Pick(4)) + "\"");
-            Emit(";");
-        }
+        if (Chance(50))
+            Emit({"label", "\"L" + std::to_string(Pick(3)) + "\"", ":"});
+        else
+            Emit({"goto", "\"L" + std::to_string(Pick(4)) + "\"", ";"});
         break;
     case 12:
         Emit(Chance(80) ? "bloque" : "stop");
@@ -256,12 +201,8 @@ void ScriptGenerator::Statement(int depth)
         }
         Emit("endif");
         break;
-    case 17:
-    case 18:
-        Loop(depth, kind == 17);
-        break;
     default:
-        Loop(depth, Chance(50));
+        Loop(depth, kind == 17 || (kind == 19 && Chance(50)));
         break;
     }
 }
@@ -278,15 +219,12 @@ void ScriptGenerator::Damage()
     for (int change = 0; change < changes && !tokens.empty(); ++change) {
         const int at = Pick(static_cast<int>(tokens.size()));
         const int how = Pick(4);
-        if (how == 0) {
+        if (how == 0)
             tokens.resize(at);
-        } else if (how == 1) {
+        else if (how == 1)
             tokens.erase(tokens.begin() + at);
-        } else if (how == 2) {
-            tokens[at] = PickOf(kJunk);
-        } else {
-            tokens.insert(tokens.begin() + at, PickOf(kJunk));
-        }
+        else
+            (how == 2 ? tokens[at] : *tokens.insert(tokens.begin() + at, "")) = PickOf(kJunk);
     }
 }
 
@@ -296,10 +234,7 @@ std::string ScriptGenerator::Generate()
     loopDepth = 0;
     counters = 0;
     Block(0, 3 + Pick(8));
-    Emit("Console");
-    Emit("\"end\"");
-    Emit(";");
-    Emit("ListeVariables");
+    Emit({"Console", "\"end\"", ";", "ListeVariables"});
     if (Chance(33))
         Damage();
     std::string text;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <random>
 #include <string>
 #include <vector>
@@ -22,12 +23,12 @@ public:
     std::string Generate();
 
 private:
-
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
     bool Chance(int percent) { return Pick(100) < percent; }
     const char* PickOf(const std::vector<const char*>& choices) { return choices[Pick(static_cast<int>(choices.size()))]; }
 
     void Emit(const std::string& text) { tokens.push_back(text); }
+    void Emit(std::initializer_list<std::string> texts) { tokens.insert(tokens.end(), texts); }
     void Block(int depth, int statements);
     void Statement(int depth);
     void Loop(int depth, bool isFor);

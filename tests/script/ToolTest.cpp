@@ -32,14 +32,8 @@ TEST(TesselScriptTool, ListsTokensOfContainersAndPlainFiles)
     dir.Write("t.txt", "Go 7 ;\n");
     const ToolRun run = ToolRun::Of("tessel-script", "--tokens s.tsl t.txt", dir);
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "3\t2\t11\tif\n"
-                       "3\t9\t0\tx\n"
-                       "3\t1\t38\t==\n"
-                       "3\t8\t0\ta b\n"
-                       "1\t9\t0\tGo\n"
-                       "1\t6\t0\t7\n"
-                       "1\t1\t46\t;\n"
-                       "1\t2\t24\tstop\n");
+    EXPECT_EQ(run.out, "3\t2\t11\tif\n3\t9\t0\tx\n3\t1\t38\t==\n3\t8\t0\ta b\n"
+                       "1\t9\t0\tGo\n1\t6\t0\t7\n1\t1\t46\t;\n1\t2\t24\tstop\n");
 }
 
 TEST(TesselScriptTool, SeedAndFramesControlTheRun)

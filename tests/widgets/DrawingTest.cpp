@@ -112,13 +112,9 @@ TEST_F(Drawing, FrameGradientAndExactScaledRectangle)
     frame.borderColor = CColor(1, 1, 1, 0);  // leaves the fill's own edges
     frame.progress = 128;                    // covers (50, 352) to (321, 404)
     frame.Draw();
-    EXPECT_EQ(At(49, 380), kClear);
-    EXPECT_NE(At(50, 380), kClear);
-    EXPECT_NE(At(320, 380), kClear);
-    EXPECT_EQ(At(321, 380), kClear);
-    EXPECT_EQ(At(200, 351), kClear);
-    EXPECT_NE(At(200, 403), kClear);
-    EXPECT_EQ(At(200, 404), kClear);
+    for (auto [x, y, drawn] : {std::tuple{49, 380, false}, {50, 380, true}, {320, 380, true}, {321, 380, false},
+                               {200, 351, false}, {200, 403, true}, {200, 404, false}})
+        EXPECT_EQ(At(x, y) != kClear, drawn) << x << ", " << y;
 }
 
 TEST_F(Drawing, ImageShowsItsPictureUprightInsideItsFrame)
@@ -150,14 +146,11 @@ TEST_F(Drawing, GlyphOfByteE9ComesFromColumn9Row14InTheFontsColour)
     font.x = 100;
     font.y = 200;
     font.Draw("\xE9\xE9\n\xE9");
-    // Only the cell's top-left quarter is inked; glyphs stand on the pen.
-    EXPECT_EQ(At(100, 184), kRed);
-    EXPECT_EQ(At(107, 191), kRed);
-    EXPECT_EQ(At(110, 188), kClear);
-    EXPECT_EQ(At(104, 196), kClear);
-    EXPECT_EQ(At(117, 188), kRed);  // 12 pixels on
-    EXPECT_EQ(At(104, 210), kRed);  // 22 pixels down
-    EXPECT_EQ(At(116, 210), kClear);
+    // Only the cell's top-left quarter is inked; glyphs stand on the pen,
+    // 12 pixels apart and lines 22 pixels apart.
+    for (auto [x, y, inked] : {std::tuple{100, 184, true}, {107, 191, true}, {110, 188, false}, {104, 196, false},
+                               {117, 188, true}, {104, 210, true}, {116, 210, false}})
+        EXPECT_EQ(At(x, y), inked ? kRed : kClear) << x << ", " << y;
 
     EXPECT_EQ(font.texture, kGlyphSheet);  // adopted from the default, and kept
     defaultFontTexture = 77;
@@ -187,10 +180,8 @@ TEST_F(Drawing, DialogueShowsPortraitLabelAndTheTypedCharactersOnly)
     EXPECT_EQ(At(13, 364), kGreen);  // the portrait area fills the frame
     EXPECT_EQ(At(56, 408), kGreen);
     // "Al: aa" from x = 70, glyphs 12 pixels apart.
-    EXPECT_NE(At(65, 370), kWhite);
-    EXPECT_EQ(At(72, 370), kWhite);
-    EXPECT_EQ(At(140, 370), kWhite);
-    EXPECT_NE(At(155, 370), kWhite);
+    for (auto [x, typed] : {std::pair{65, false}, {72, true}, {140, true}, {155, false}})
+        EXPECT_EQ(At(x, 370) == kWhite, typed) << x;
 }
 
 TEST_F(Drawing, ChoiceMarkerStandsBesideTheSelectedRowOnceOpen)
@@ -205,14 +196,14 @@ TEST_F(Drawing, ChoiceMarkerStandsBesideTheSelectedRowOnceOpen)
     box.state = WidgetState::Open;
     box.Draw();
     EXPECT_EQ(At(90, 336), kWhite);  // items, 25 pixels in
-    EXPECT_TRUE(Bright(73, 384));    // row 2's marker: 379..389
-    EXPECT_FALSE(Bright(73, 362));
-    EXPECT_FALSE(Bright(73, 406));
+    // Row 2's marker covers 379..389; with item 4 selected, items 1 to 4 are
+    // shown and the marker is on the last row.
+    auto marker = [] { return std::tuple{Bright(73, 362), Bright(73, 384), Bright(73, 406)}; };
+    EXPECT_EQ(marker(), std::tuple(false, true, false));
     ClearScreen();
-    box.SetSelected(4);  // items 1 to 4 shown: the marker is on the last row
+    box.SetSelected(4);
     box.Draw();
-    EXPECT_TRUE(Bright(73, 406));
-    EXPECT_FALSE(Bright(73, 384));
+    EXPECT_EQ(marker(), std::tuple(false, false, true));
 
     CChoiceBox empty;
     SetUpChoice(empty, 0, 4);

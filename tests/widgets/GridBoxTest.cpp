@@ -47,8 +47,6 @@ TEST(StatBox, ShowsAHeroFoundByIdentifierWholeOnceOpen)
     CMap map;
     map.AddHero(3, "Odrin", 0);
     stats.SetHero(map.FindHero(3));
-    // (The page's values are read off the menu's statistics screen by the
-    // game tests.)
     int steps = 0;
     for (; stats.state != WidgetState::Open && steps < 20; ++steps) {
         stats.StepOpen();

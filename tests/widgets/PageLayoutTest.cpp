@@ -18,8 +18,7 @@ TEST(PageLayout, BreaksLinesAndPages)
         Pages expected;
     };
     const Case cases[] = {
-        {"", "", 4, 43, {""}},
-        {"abcdefg", "", 4, 43, {"abcdefg "}},
+        {"", "", 4, 43, {""}}, {"abcdefg", "", 4, 43, {"abcdefg "}},
         {"hello world again", "", 4, 10, {"hello\nworld\nagain "}},  // word wrap
         {"a bcdefgh", "", 4, 5, {"a\nbcde-\nfgh "}},                // space at 1 breaks
         {" abcdefg", "", 4, 5, {" abc-\ndefg "}},                   // space at 0 does not
@@ -34,9 +33,7 @@ TEST(PageLayout, BreaksLinesAndPages)
         {"one two three four", "", 1, 10, {"one two ", "three four "}},
         {"one two three four", "Al: ", 1, 10, {"one ", "two ", "three ", "four "}},
         // Too narrow for a character and a hyphen: one character per line.
-        {"ab cd", "", 4, 1, {"a\nb\nc\nd "}},
-        {"abc", "", 4, 0, {"a\nb\nc "}},
-        {"abc", "", 4, -3, {"a\nb\nc "}},
+        {"ab cd", "", 4, 1, {"a\nb\nc\nd "}}, {"abc", "", 4, 0, {"a\nb\nc "}}, {"abc", "", 4, -3, {"a\nb\nc "}},
         // A label that fills a page by itself gets no room after it.
         {"hi", "Bartholomew: ", 1, 5, {" ", "hi "}},
     };

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "widgets/CDialogBox.h"
 #include "world/CPerso.h"
 
@@ -18,17 +20,13 @@ TEST(TextBox, TypesOneCharacterPerFrameOnceTheFrameIsOpen)
     CTextBox box;
     box.SetRect(50, 352, 540, 105);
     box.ShowText("Hello");  // "Hello ", and the first opening step
-    StepOpen(box, 9);
-    EXPECT_EQ(box.state, WidgetState::Opening);
-    EXPECT_EQ(box.shownChars, 0u);
-    StepOpen(box, 1);  // full size, and the first character
-    EXPECT_EQ(box.state, WidgetState::Typing);
-    EXPECT_EQ(box.shownChars, 1u);
-    StepOpen(box, 4);
-    EXPECT_EQ(box.state, WidgetState::Typing);
-    StepOpen(box, 1);
-    EXPECT_EQ(box.state, WidgetState::Open);
-    EXPECT_EQ(box.shownChars, 6u);
+    // Nine more opening steps, then full size with the first character.
+    for (auto [frames, state, shown] : {std::tuple{9, WidgetState::Opening, 0u}, {1, WidgetState::Typing, 1u},
+                                        {4, WidgetState::Typing, 5u}, {1, WidgetState::Open, 6u}}) {
+        StepOpen(box, frames);
+        EXPECT_EQ(box.state, state) << frames;
+        EXPECT_EQ(box.shownChars, shown) << frames;
+    }
     box.StepClose();
     EXPECT_EQ(box.shownChars, 0u);
 

@@ -24,27 +24,22 @@ TEST_F(Camera, ClampsLargeMapsAndCentresNarrowOnes)
     const struct {
         int width, height, px, py, scrollX, scrollY;
     } cases[] = {
-        {100, 100, 0, 0, 0, 0},
-        {100, 100, 3190, 3190, 640 - 3200, 480 - 3200},
-        {100, 100, 1000, 700, 320 - 1000, 240 - 700},
-        {100, 100, 321, 241, -1, -1},
-        {100, 100, 319, 239, 0, 0},
-        {10, 14, 0, 0, 160, 16},
-        {10, 14, 5000, 5000, 160, 16},
+        {100, 100, 0, 0, 0, 0}, {100, 100, 3190, 3190, 640 - 3200, 480 - 3200},
+        {100, 100, 1000, 700, 320 - 1000, 240 - 700}, {100, 100, 321, 241, -1, -1}, {100, 100, 319, 239, 0, 0},
+        {10, 14, 0, 0, 160, 16}, {10, 14, 5000, 5000, 160, 16},
         {30, 15, 0, 400, 0, 0},  // exactly the view's height
     };
     for (const auto& c : cases) {
         Load(MapFileBuilder(std::uint16_t(c.width), std::uint16_t(c.height), 1));
         map.CenterOn(c.px, c.py);
-        EXPECT_EQ(map.ScrollX(), c.scrollX) << c.width << " x " << c.height << " at " << c.px << ", " << c.py;
-        EXPECT_EQ(map.ScrollY(), c.scrollY) << c.width << " x " << c.height << " at " << c.px << ", " << c.py;
+        EXPECT_EQ(std::pair(map.ScrollX(), map.ScrollY()), std::pair(c.scrollX, c.scrollY))
+            << c.width << " x " << c.height << " at " << c.px << ", " << c.py;
     }
 
     Place(map.AddHero(2, "H", 0), 40, 30, 5, -3);
     Load(MapFileBuilder(100, 100, 1));
     map.CenterOnCharacter(CharacterKind::kHero, 2);  // its sprite's top-left pixel
-    EXPECT_EQ(map.ScrollX(), 320 - 1285);
-    EXPECT_EQ(map.ScrollY(), 240 - 957);
+    EXPECT_EQ(std::pair(map.ScrollX(), map.ScrollY()), std::pair(320 - 1285, 240 - 957));
     testing::internal::CaptureStdout();
     map.CenterOnCharacter(CharacterKind::kHero, 3);
     map.CenterOnCharacter(CharacterKind::kNpc, 2);

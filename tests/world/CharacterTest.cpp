@@ -62,10 +62,8 @@ TEST_F(Characters, DrawingSortsTheListsByDepthWithoutMovingRecords)
     map.DrawCharacters();
     EXPECT_EQ(map.FindHero(1), &low);
     EXPECT_EQ(low.name, "Alia");
-    EXPECT_EQ(map.Heroes()[0].get(), &high);
-    EXPECT_EQ(map.Heroes()[1].get(), &raised);
-    EXPECT_EQ(map.Heroes()[2].get(), &low);
-    EXPECT_EQ(map.Heroes()[3].get(), &same);
+    EXPECT_EQ((std::vector<const CHero*>{map.Heroes()[0].get(), map.Heroes()[1].get(), map.Heroes()[2].get(),
+                                         map.Heroes()[3].get()}), (std::vector<const CHero*>{&high, &raised, &low, &same}));
     EXPECT_EQ(map.Npcs()[0].get(), twin);
     EXPECT_EQ(guard->name, "Garde");
     std::vector<const CPerso*> order = DrawOrder(map.Npcs(), map.Heroes());
@@ -86,8 +84,7 @@ TEST_F(Characters, StandingAndFacingTiles)
         {3, 4, 0, 10, Direction::kLeft, {3, 5, true}, {2, 4, true}},  // feet at y 162
         {3, 4, 0, 7, Direction::kUp, {3, 4, true}, {3, 3, true}},     // feet at y 159
         {3, 4, 16, 0, Direction::kDown, {4, 4, true}, {4, 5, true}},  // x 128
-        {0, 0, 0, 0, Direction::kLeft, {0, 0, true}, none},
-        {0, 0, 0, 0, Direction::kUp, {0, 0, true}, none},
+        {0, 0, 0, 0, Direction::kLeft, {0, 0, true}, none}, {0, 0, 0, 0, Direction::kUp, {0, 0, true}, none},
         {9, 3, 0, 0, Direction::kRight, {9, 3, true}, none},
         {8, 3, 0, 0, Direction::kRight, {8, 3, true}, {9, 3, true}},
         {8, 3, 16, 0, Direction::kRight, {9, 3, true}, none},  // ahead at x 320, the right edge

@@ -95,19 +95,9 @@ TEST_F(Drawing, TileCellsAndLayersInOrderWithTextureZeroTransparent)
     EXPECT_EQ(FrameBuffer::ReadPixel(5, 5), kBackground) << "no map draws no tiles";
 }
 
-TEST_F(Drawing, ScrollIsClampedOrCentredAndTilesAreCutAtTheViewsEdges)
+TEST_F(Drawing, ScrolledOrCentredTilesAreCutAtTheViewsEdges)
 {
-    MapFileBuilder builder(100, 100, 1);
-    builder.Tile(0, 99, 99, kSheet, 200).Tile(0, 80, 85, kSheet, 201).Tile(0, 79, 84, kSheet, 202);
-    builder.Tile(0, 49, 50, kSheet, 33).Tile(0, 69, 57, kSheet, 34).Tile(0, 50, 64, kSheet, 35);
-    Load(builder);
-    map.CenterOn(3190, 3190);  // clamped to the far corner
-    map.DrawMapLayer(0);
-    ExpectCell(608, 448, 200);
-    ExpectCell(0, 0, 201);
-    EXPECT_EQ(FrameBuffer::ReadPixel(320, 240), kBackground);
-
-    window->Clear(0, 0, 0);
+    Load(MapFileBuilder(100, 100, 1).Tile(0, 49, 50, kSheet, 33).Tile(0, 69, 57, kSheet, 34).Tile(0, 50, 64, kSheet, 35));
     map.CenterOn(1578 + 320, 1584 + 240);
     map.DrawMapLayer(0);
     // Tile (49, 50) starts 10 pixels left of the view.
