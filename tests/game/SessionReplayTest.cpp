@@ -35,8 +35,7 @@ std::string StateOf(PlayedWorld& world)
 // frame in both runs); everything else comes from the keys.
 void PlayTheSession(PlayedWorld& world)
 {
-    ASSERT_GT(world.UntilExploring(), 0);
-    world.Run(2);
+    ASSERT_TRUE(world.RunWhenExploring(2));
     ASSERT_GT(world.UntilActive(), 0);
     world.run().Hit(SDLK_DOWN);
     world.run().Hit(SDLK_q);
@@ -88,8 +87,7 @@ TEST(SessionReplay, AReplayedSessionReachesTheRecordedState)
     environment.Set("TESSEL_REPLAY_FAST", "1");
     world.StartAgain();
     ASSERT_TRUE(world.game().Replaying());
-    ASSERT_GT(world.UntilExploring(), 0);
-    world.Run(2);
+    ASSERT_TRUE(world.RunWhenExploring(2));
     for (int frame = 0; frame < 2000 && !world.game().QuitRequested(); ++frame)
         world.run().RunFrames(1);
     EXPECT_TRUE(world.game().QuitRequested());

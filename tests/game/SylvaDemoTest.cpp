@@ -44,7 +44,6 @@ protected:
     }
     int Global(const char* name) { return game().scriptEngine.GetGlobal(name).AsInt(); }
 
-    // Frames until the top mode has the type and is active (or -1).
     int Until(std::uint16_t type)
     {
         return run->RunUntil([&] { return game().modes.TopType() == type && game().modes.TopState() == ModeActive; },

@@ -15,8 +15,6 @@ class TiledTestMap {
 public:
     TiledTestMap(int width, int height);
 
-    // Extra attributes of <map> replace the defaults of the same name.
-    TiledTestMap& MapAttribute(const std::string& name, const std::string& value);
     TiledTestMap& MapProperty(const std::string& name, const std::string& type, const std::string& value);
     // An embedded 512 x 512 tileset of 32 x 32 tiles with the property
     // texture; `extra` is inserted inside <tileset> (tile properties).
@@ -41,7 +39,6 @@ public:
 private:
     int width;
     int height;
-    std::vector<std::pair<std::string, std::string>> attributes;
     std::string properties;
     std::string tilesets;
     std::string layers;
