@@ -54,15 +54,12 @@ void PlayTheSession(PlayedWorld& world)
     world.run().RunFrames(1);
 }
 
-class Environment {
-public:
-    ~Environment()
+struct ClearedEnvironment {
+    ~ClearedEnvironment()
     {
         for (const char* name : {"TESSEL_RECORD", "TESSEL_REPLAY", "TESSEL_REPLAY_FAST"})
             unsetenv(name);
     }
-    void Set(const char* name, const std::string& value) { setenv(name, value.c_str(), 1); }
-    void Unset(const char* name) { unsetenv(name); }
 };
 
 }  // namespace
@@ -71,8 +68,8 @@ TEST(SessionReplay, AReplayedSessionReachesTheRecordedState)
 {
     TempDir sessions;
     const std::string file = sessions.File("session.txt");
-    Environment environment;
-    environment.Set("TESSEL_RECORD", file);
+    ClearedEnvironment cleared;
+    setenv("TESSEL_RECORD", file.c_str(), 1);
     PlayedWorld world(kScripts);
     PlayTheSession(world);
     ASSERT_TRUE(world.game().QuitRequested());
@@ -82,9 +79,9 @@ TEST(SessionReplay, AReplayedSessionReachesTheRecordedState)
     EXPECT_NE(recorded.find("npc7,5,5"), std::string::npos) << recorded;
 
     // The replay gets no keys from the test: only the recorded ones count.
-    environment.Unset("TESSEL_RECORD");
-    environment.Set("TESSEL_REPLAY", file);
-    environment.Set("TESSEL_REPLAY_FAST", "1");
+    unsetenv("TESSEL_RECORD");
+    setenv("TESSEL_REPLAY", file.c_str(), 1);
+    setenv("TESSEL_REPLAY_FAST", "1", 1);
     world.StartAgain();
     ASSERT_TRUE(world.game().Replaying());
     ASSERT_TRUE(world.RunWhenExploring(2));
