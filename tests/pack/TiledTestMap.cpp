@@ -169,7 +169,7 @@ void WritePng(const std::string& path, int width, int height, const std::functio
     }
 }
 
-Rgba SheetTexel(int x, int y, std::uint8_t blue, bool holes)
+static Rgba SheetTexel(int x, int y, std::uint8_t blue, bool holes)
 {
     const int cell = (y / 32) * 16 + x / 32, dx = x % 32, dy = y % 32;
     const bool hole = holes && dx < 16 && dy < 16;

@@ -66,7 +66,6 @@ void WritePng(const std::string& path, int width, int height, const std::functio
 // A 512 x 512 sheet whose cell c shows (c, 8 dy, 8 dx) at (dx, dy) and is
 // opaque, or, when `holes`, transparent in the cells' upper-left quarter.
 void WriteSheetPng(const std::string& path, std::uint8_t blue = 0, bool holes = false);
-Rgba SheetTexel(int x, int y, std::uint8_t blue = 0, bool holes = false);
 
 // Whether the Tiled programs can be run here (the tests that need them
 // skip with a message otherwise).
