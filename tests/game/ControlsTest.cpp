@@ -14,19 +14,13 @@ void Joystick(Uint8 type, int index, int value)
 {
     SDL_Event event{};
     event.type = type;
-    if (type == SDL_JOYBUTTONDOWN || type == SDL_JOYBUTTONUP) {
-        event.jbutton.type = type;
-        event.jbutton.button = static_cast<Uint8>(index);
+    event.jaxis.axis = Uint8(index);  // the byte of jhat.hat and jbutton.button too
+    if (type == SDL_JOYAXISMOTION)
+        event.jaxis.value = Sint16(value);
+    else if (type == SDL_JOYHATMOTION)
+        event.jhat.value = Uint8(value);
+    else
         event.jbutton.state = type == SDL_JOYBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    } else if (type == SDL_JOYHATMOTION) {
-        event.jhat.type = type;
-        event.jhat.hat = static_cast<Uint8>(index);
-        event.jhat.value = static_cast<Uint8>(value);
-    } else {
-        event.jaxis.type = type;
-        event.jaxis.axis = static_cast<Uint8>(index);
-        event.jaxis.value = static_cast<Sint16>(value);
-    }
     SDL_PushEvent(&event);
 }
 

@@ -19,10 +19,9 @@ Rgba TileCentre(const GameHarness& run, int x, int y) { return run.Pixel(32 * x 
 TEST(GameMapDrawing, LayersCharactersAndFadeInFrameOrder)
 {
     WorldFolder world;
-    world.SolidPicture("red.tga", 255, 0, 0);
-    world.SolidPicture("green.tga", 0, 255, 0);
-    world.SolidPicture("blue.tga", 0, 0, 255);
-    world.SolidPicture("hero.tga", 255, 255, 0);
+    for (auto [file, colour] : {std::pair{"red.tga", kRed}, {"green.tga", kGreen}, {"blue.tga", kBlue},
+                                {"hero.tga", kYellow}})
+        world.SolidPicture(file, colour.r, colour.g, colour.b);
 
     MapFileBuilder field(20, 15, 3);
     field.Texture(1, "red.tga").Texture(2, "green.tga").Texture(3, "blue.tga");
@@ -38,12 +37,10 @@ TEST(GameMapDrawing, LayersCharactersAndFadeInFrameOrder)
     ASSERT_TRUE(game.map.LoadMap("field"));
     for (const auto& texture : game.map.Textures())
         ASSERT_EQ(LoadTextureInto(game.scratchImage, "tga\\" + texture.file, texture.name, 0), 0);
-    game.map.AddHero(1, "Ayla", 4);
-    game.map.AddHero(2, "Bran", 4);
-    game.map.FindHero(1)->tileX = 8;
-    game.map.FindHero(1)->tileY = 8;
-    game.map.FindHero(2)->tileX = 5;
-    game.map.FindHero(2)->tileY = 5;
+    for (int tile : {8, 5}) {
+        CHero& hero = game.map.AddHero(tile, "Ayla", 4);
+        hero.tileX = hero.tileY = tile;
+    }
     ASSERT_EQ(LoadTextureInto(game.scratchImage, "tga\\hero.tga", 4, 0), 0);
 
     game.modes.Clear();
@@ -63,7 +60,6 @@ TEST(GameMapDrawing, LayersCharactersAndFadeInFrameOrder)
     EXPECT_TRUE(TileCentre(run, 8, 8).Near(Rgba{128, 128, 0, 255}, 2)) << TileCentre(run, 8, 8);
     EXPECT_TRUE(run.Pixel(639, 479).Near(Rgba{128, 0, 0, 255}, 2)) << "the fade covers the whole view";
 
-    // Back in mode 1 nothing of the map is drawn.
     game.modes.Push(1, 0);
     run.RunFrames(1);
     EXPECT_EQ(TileCentre(run, 0, 0), (Rgba{0, 0, 0, 255}));

@@ -67,7 +67,6 @@ protected:
         }
         return text.substr(0, text.find_last_not_of(' ') + 1);
     }
-    // The value column of a statistics row; a row of the conversion list.
     std::string Stat(int row) { return Text(10 + 12 * 12, 27 + 22 * row, 6); }
     std::string ListItem(int row) { return Text(277, 110 + 22 * row); }
 

@@ -30,6 +30,8 @@ public:
     int UntilExploring(int limit = 300);
     // Queues a run of a script now.
     void Run(std::uint16_t script) { game().scriptEngine.RunScript(script, -1, -1, -1); }
+    // Waits until exploring, then queues `script`; false if that never came.
+    bool RunWhenExploring(std::uint16_t script) { return UntilExploring() > 0 && (Run(script), true); }
     // What the scripts printed since the last call.
     std::string Printed();
 

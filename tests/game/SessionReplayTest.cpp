@@ -35,8 +35,7 @@ std::string StateOf(PlayedWorld& world)
 // frame in both runs); everything else comes from the keys.
 void PlayTheSession(PlayedWorld& world)
 {
-    ASSERT_GT(world.UntilExploring(), 0);
-    world.Run(2);
+    ASSERT_TRUE(world.RunWhenExploring(2));
     ASSERT_GT(world.UntilActive(), 0);
     world.run().Hit(SDLK_DOWN);
     world.run().Hit(SDLK_q);
@@ -55,15 +54,12 @@ void PlayTheSession(PlayedWorld& world)
     world.run().RunFrames(1);
 }
 
-class Environment {
-public:
-    ~Environment()
+struct ClearedEnvironment {
+    ~ClearedEnvironment()
     {
         for (const char* name : {"TESSEL_RECORD", "TESSEL_REPLAY", "TESSEL_REPLAY_FAST"})
             unsetenv(name);
     }
-    void Set(const char* name, const std::string& value) { setenv(name, value.c_str(), 1); }
-    void Unset(const char* name) { unsetenv(name); }
 };
 
 }  // namespace
@@ -72,8 +68,8 @@ TEST(SessionReplay, AReplayedSessionReachesTheRecordedState)
 {
     TempDir sessions;
     const std::string file = sessions.File("session.txt");
-    Environment environment;
-    environment.Set("TESSEL_RECORD", file);
+    ClearedEnvironment cleared;
+    setenv("TESSEL_RECORD", file.c_str(), 1);
     PlayedWorld world(kScripts);
     PlayTheSession(world);
     ASSERT_TRUE(world.game().QuitRequested());
@@ -83,13 +79,12 @@ TEST(SessionReplay, AReplayedSessionReachesTheRecordedState)
     EXPECT_NE(recorded.find("npc7,5,5"), std::string::npos) << recorded;
 
     // The replay gets no keys from the test: only the recorded ones count.
-    environment.Unset("TESSEL_RECORD");
-    environment.Set("TESSEL_REPLAY", file);
-    environment.Set("TESSEL_REPLAY_FAST", "1");
+    unsetenv("TESSEL_RECORD");
+    setenv("TESSEL_REPLAY", file.c_str(), 1);
+    setenv("TESSEL_REPLAY_FAST", "1", 1);
     world.StartAgain();
     ASSERT_TRUE(world.game().Replaying());
-    ASSERT_GT(world.UntilExploring(), 0);
-    world.Run(2);
+    ASSERT_TRUE(world.RunWhenExploring(2));
     for (int frame = 0; frame < 2000 && !world.game().QuitRequested(); ++frame)
         world.run().RunFrames(1);
     EXPECT_TRUE(world.game().QuitRequested());

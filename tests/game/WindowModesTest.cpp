@@ -66,7 +66,6 @@ TEST(WindowModes, ZoomEnlargesEveryGamePixelIntoASquareBlock)
                 unlike += window[(2 * y + d / 2) * 1280 + 2 * x + d % 2] != picture[y * 640 + x];
     EXPECT_EQ(unlike, 0) << "of 4 x 640 x 480 window pixels";
 
-    // The mouse is reported in game pixels.
     run.world.run().MoveMouse(2 * 123 + 1, 2 * 45);
     run.world.run().RunFrames(1);
     EXPECT_EQ(game.MouseX(), 123.5f);
@@ -91,10 +90,7 @@ TEST(WindowModes, FullscreenAndBackOrALostContextGetEveryTextureBack)
     EXPECT_EQ(game.Scale().offsetX, 192) << "centred with black bars";
     EXPECT_TRUE(run.DrawsAsBefore());
 
-    SDL_keysym altReturn = {};
-    altReturn.sym = SDLK_RETURN;
-    altReturn.mod = KMOD_LALT;
-    InjectedEvents::KeyDown(altReturn);
+    InjectedEvents::KeyDown(SDL_keysym{0, SDLK_RETURN, KMOD_LALT, 0});
     InjectedEvents::KeyUp(SDLK_RETURN);
     run.world.run().RunFrames(1);
     EXPECT_FALSE(game.FullScreen());

@@ -13,7 +13,6 @@ std::string PictureOf(const std::string& tga)
 
 class TiledRoundTrip : public TiledFixture {
 protected:
-    // Exports `bytes` as out/<name>.tmx and imports that again.
     bool ExportAndImport(const std::vector<std::uint8_t>& bytes, const std::string& name = "again")
     {
         diagnostics = Diagnostics();

@@ -51,23 +51,7 @@ std::string Data(const std::vector<std::uint32_t>& gids, int width, const std::s
 
 }  // namespace
 
-TiledTestMap::TiledTestMap(int width, int height) : width(width), height(height)
-{
-    attributes = {{"version", "1.8"},  {"orientation", "orthogonal"}, {"renderorder", "right-down"},
-                  {"width", std::to_string(width)}, {"height", std::to_string(height)}, {"tilewidth", "32"},
-                  {"tileheight", "32"}, {"infinite", "0"}};
-}
-
-TiledTestMap& TiledTestMap::MapAttribute(const std::string& name, const std::string& value)
-{
-    for (auto& attribute : attributes)
-        if (attribute.first == name) {
-            attribute.second = value;
-            return *this;
-        }
-    attributes.emplace_back(name, value);
-    return *this;
-}
+TiledTestMap::TiledTestMap(int width, int height) : width(width), height(height) {}
 
 TiledTestMap& TiledTestMap::MapProperty(const std::string& name, const std::string& type, const std::string& value)
 {
@@ -126,9 +110,9 @@ TiledTestMap& TiledTestMap::Raw(const std::string& xml)
 
 std::string TiledTestMap::Tmx() const
 {
-    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<map";
-    for (const auto& attribute : attributes)
-        text += " " + attribute.first + "=\"" + attribute.second + "\"";
+    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<map version=\"1.8\" orientation=\"orthogonal\" "
+                       "renderorder=\"right-down\" width=\"" + std::to_string(width) + "\" height=\"" +
+                       std::to_string(height) + "\" tilewidth=\"32\" tileheight=\"32\" infinite=\"0\"";
     text += " nextlayerid=\"" + std::to_string(nextId + 1) + "\" nextobjectid=\"" + std::to_string(nextId) + "\">\n";
     if (!properties.empty())
         text += " <properties>\n" + properties + " </properties>\n";
@@ -185,7 +169,7 @@ void WritePng(const std::string& path, int width, int height, const std::functio
     }
 }
 
-Rgba SheetTexel(int x, int y, std::uint8_t blue, bool holes)
+static Rgba SheetTexel(int x, int y, std::uint8_t blue, bool holes)
 {
     const int cell = (y / 32) * 16 + x / 32, dx = x % 32, dy = y % 32;
     const bool hole = holes && dx < 16 && dy < 16;

@@ -15,8 +15,6 @@ class TiledTestMap {
 public:
     TiledTestMap(int width, int height);
 
-    // Extra attributes of <map> replace the defaults of the same name.
-    TiledTestMap& MapAttribute(const std::string& name, const std::string& value);
     TiledTestMap& MapProperty(const std::string& name, const std::string& type, const std::string& value);
     // An embedded 512 x 512 tileset of 32 x 32 tiles with the property
     // texture; `extra` is inserted inside <tileset> (tile properties).
@@ -41,7 +39,6 @@ public:
 private:
     int width;
     int height;
-    std::vector<std::pair<std::string, std::string>> attributes;
     std::string properties;
     std::string tilesets;
     std::string layers;
@@ -69,7 +66,6 @@ void WritePng(const std::string& path, int width, int height, const std::functio
 // A 512 x 512 sheet whose cell c shows (c, 8 dy, 8 dx) at (dx, dy) and is
 // opaque, or, when `holes`, transparent in the cells' upper-left quarter.
 void WriteSheetPng(const std::string& path, std::uint8_t blue = 0, bool holes = false);
-Rgba SheetTexel(int x, int y, std::uint8_t blue = 0, bool holes = false);
 
 // Whether the Tiled programs can be run here (the tests that need them
 // skip with a message otherwise).

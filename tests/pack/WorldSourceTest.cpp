@@ -15,8 +15,6 @@ TEST(WorldSource, ReadsEveryKeyAndGivesDefaults)
         "maps": [{"source": "maps/village.tmx"}, {"source": "m.tmj", "name": "bois"}]})",
                                    "world.json", world, diagnostics));
     EXPECT_EQ(Messages(diagnostics), "");
-    EXPECT_EQ(world.name, "Sylva");
-    EXPECT_EQ(world.startScript, 3);
     EXPECT_TRUE(world.font.wanted);
     EXPECT_EQ(world.font.ttf, WorldSource::kDefaultFont);
     EXPECT_EQ(world.font.file, "font.tga");

@@ -75,10 +75,7 @@ void GameHarness::Release(SDLKey sym) { InjectedEvents::KeyUp(sym); }
 
 void GameHarness::Type(SDLKey sym, Uint16 unicode)
 {
-    SDL_keysym key{};
-    key.sym = sym;
-    key.unicode = unicode;
-    InjectedEvents::KeyDown(key);
+    InjectedEvents::KeyDown(SDL_keysym{0, sym, KMOD_NONE, unicode});
     Release(sym);
 }
 void GameHarness::MoveMouse(int x, int y) { InjectedEvents::MouseMotion(x, y); }

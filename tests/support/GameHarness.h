@@ -14,13 +14,6 @@
 // frame pacing. Key and window events are injected into SDL's queue between
 // frames; after each RunFrames the last frame's picture (as drawn, before the
 // swap) can be read back.
-//
-//   GameHarness run;                 // or GameHarness run(worldFolder);
-//   run.Start();                     // CGame::Init: window, world, ...
-//   run.Tap(SDLK_q);                 // pressed and released before the frame
-//   run.RunFrames(3);
-//   EXPECT_EQ(run.Game().modes.TopType(), 2);
-//   EXPECT_EQ(run.Pixel(10, 10), (Rgba{0, 0, 0, 255}));
 class GameHarness {
 public:
     // `worldFolder`: the working directory while the game runs (where it

@@ -15,17 +15,13 @@ namespace InjectedEvents {
 
 void KeyDown(SDLKey sym)
 {
-    SDL_keysym key{};
-    key.sym = sym;
-    key.unicode = static_cast<Uint16>(sym < 128 ? sym : 0);
-    KeyDown(key);
+    KeyDown(SDL_keysym{0, sym, KMOD_NONE, Uint16(sym < 128 ? sym : 0)});
 }
 
 void KeyDown(const SDL_keysym& key)
 {
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
     event.key.state = SDL_PRESSED;
     event.key.keysym = key;
     Push(event);
@@ -35,7 +31,6 @@ void KeyUp(SDLKey sym)
 {
     SDL_Event event{};
     event.type = SDL_KEYUP;
-    event.key.type = SDL_KEYUP;
     event.key.state = SDL_RELEASED;
     event.key.keysym.sym = sym;
     Push(event);
@@ -45,7 +40,6 @@ void MouseMotion(int x, int y)
 {
     SDL_Event event{};
     event.type = SDL_MOUSEMOTION;
-    event.motion.type = SDL_MOUSEMOTION;
     event.motion.x = static_cast<Uint16>(x);
     event.motion.y = static_cast<Uint16>(y);
     event.motion.xrel = 1;
@@ -57,7 +51,6 @@ void MouseButton(int x, int y)
 {
     SDL_Event event{};
     event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.type = SDL_MOUSEBUTTONDOWN;
     event.button.button = SDL_BUTTON_LEFT;
     event.button.state = SDL_PRESSED;
     event.button.x = static_cast<Uint16>(x);
