@@ -18,8 +18,9 @@ void CGame::Init()
 {
     if (!StartSession())
         return;
+    ReadSettings();
     SetVideoMode(video, 640, 480, 32, false);
-    SetCaption(kTitle);
+    SetCaption(settings.Title().c_str());
     if (!FullScreen())
         ShowCursor(true);
     SDL_EnableKeyRepeat(200, 30);
@@ -43,7 +44,17 @@ void CGame::Init()
     map.SetViewSize(&Width(), &Height());
     SetUpWidgets();
 
-    LoadWorld(kDefaultWorld);
+    LoadWorld(settings.WorldPath());
+}
+
+void CGame::ReadSettings()
+{
+    std::vector<std::string> problems;
+    settings.Read(GameSettings::kFileName, problems);
+    for (const std::string& problem : problems)
+        std::cerr << problem << "\n";
+    for (const auto& entry : settingOverrides.Entries())
+        settings.Set(entry.first, entry.second);
 }
 
 void CGame::SetUpWidgets()

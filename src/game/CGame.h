@@ -6,6 +6,7 @@
 #include "engine/Tessel_Engine.h"
 #include "game/CFade.h"
 #include "game/CWorld.h"
+#include "game/GameSettings.h"
 #include "game/GamepadInput.h"
 #include "game/KeyBindings.h"
 #include "game/ModeStack.h"
@@ -32,8 +33,6 @@ struct CPerso;
 class CGame : public Tessel_Engine {
 public:
     static const std::uint32_t kDefaultFramePeriodMs = 30;
-    static constexpr const char* kTitle = "Lanternwork by Odrin";
-    static constexpr const char* kDefaultWorld = "wor\\Sylva.world";
 
     CGame();
 
@@ -55,6 +54,10 @@ public:
     void SetUpControls();
     // The key the player uses for an action.
     SDLKey Bound(GameAction action) const { return bindings.Key(action); }
+
+    // The settings file of the game folder (the current folder), then the
+    // overrides; problems go to stderr and leave the defaults in place.
+    void ReadSettings();
 
     void FadeIn(int speed);
     void FadeOut(int speed);
@@ -86,6 +89,11 @@ public:
     // Shortest time between the starts of two frames. Tests set it to 0.
     void SetFramePeriod(std::uint32_t ms) { framePeriodMs = ms; }
 
+    // The game folder's settings, read by Init from GameSettings::kFileName;
+    // `settingOverrides` (the command line's, a test's) are applied after
+    // the file's and win over them.
+    GameSettings settings;
+    GameSettings settingOverrides;
     // Pictures of the world are read and uploaded through this one record.
     TgaImage scratchImage;
     // Every texture the world and its maps loaded, to upload again after a

@@ -61,7 +61,8 @@ TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
 {
     TempDir dir;
     std::string world = kWorld;
-    world.replace(world.rfind('}'), 1, ",\n  \"maps\": [ { \"source\": \"maps/village.tmx\" } ]\n}");
+    world.replace(world.rfind('}'), 1, ",\n  \"maps\": [ { \"source\": \"maps/village.tmx\" } ],\n"
+                                       "  \"title\": \"Le Gu\xC3\xA9\"\n}");
     WriteSources(dir, "src", world);
     // The village map of the Tiled tests, with the scripts it starts.
     dir.Write("src/maps/village.tmx", Village(8, 6).Tmx());
@@ -74,7 +75,10 @@ TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
     ASSERT_EQ(pack.status, 0) << pack.err;
     EXPECT_EQ(pack.err, "");
     const auto game = Contents(dir.File("game"));
-    ASSERT_EQ(game.size(), 7u);
+    ASSERT_EQ(game.size(), 8u);
+    // The settings file names the world and its title (kept in UTF-8) for the game.
+    EXPECT_EQ(game.at("game.cfg"), "# Written by tessel-pack from world.json; the game reads it at start.\n"
+                                   "world = Sylva\ntitle = Le Gu\xC3\xA9\n");
     MapFile map;
     ASSERT_TRUE(ParseMapFile(std::vector<std::uint8_t>(game.at("map/village.map").begin(),
                                                        game.at("map/village.map").end()),

@@ -48,7 +48,6 @@ TEST(WorldSource, ListsEveryProblemAtItsLineAndColumn)
          "world.json:4:11: error: \"source\" is missing\n"},
         {"{\"name\": \"Autre\", \"start_script\": 1, \"scripts\": [{\"source\": \"a\", \"file\": \"t\"}, "
          "{\"source\": \"b\", \"file\": \"t\"}]}",
-         "world.json:1:10: warning: the game opens wor\\Sylva.world; a world named \"Autre\" is not started by it\n"
          "world.json:1:80: error: the script file \"t\" is listed twice\n"},
         {"[1, 2]", "world.json:1:1: error: world.json must be an object ({...})\n"},
         // A number beyond every type is refused, not thrown (found by fuzzing).

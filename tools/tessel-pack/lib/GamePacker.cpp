@@ -11,6 +11,7 @@
 #include "lib/TiledMap.h"
 #include "lib/WorldFile.h"
 #include "lib/WorldSource.h"
+#include "game/GameSettings.h"
 #include "world/MapFileReader.h"
 
 namespace {
@@ -197,8 +198,18 @@ void GamePacker::PackWorldFile()
     for (const WorldSpec::Texture& texture : world.textures)
         file.textures.push_back({texture.texture, texture.file});
     file.startScript = world.startScript;
-    if (!world.name.empty())
-        Add("wor/" + world.name + ".world", file.Bytes(), kWorldJson, WorldSpec::Place());
+    if (world.name.empty())
+        return;
+    Add("wor/" + world.name + ".world", file.Bytes(), kWorldJson, WorldSpec::Place());
+    // The game folder's settings: which world to open and how to show it.
+    std::string settings = "# Written by tessel-pack from world.json; the game reads it at start.\n" +
+                           GameSettings::Line("world", world.name);
+    if (!world.title.empty())
+        settings += GameSettings::Line("title", world.title);
+    for (const auto& setting : world.settings)
+        settings += GameSettings::Line(setting.first, setting.second);
+    Add(GameSettings::kFileName, std::vector<std::uint8_t>(settings.begin(), settings.end()), kWorldJson,
+        WorldSpec::Place());
 }
 
 bool GamePacker::Write(const std::string& gameDir)

@@ -57,8 +57,10 @@ std::string GameUnpacker::FindWorldFile()
         diagnostics.Error(gameDir, 0, 0, "has no wor/*.world file: it is not a game folder");
         return "";
     }
-    if (std::find(worlds.begin(), worlds.end(), "Sylva.world") != worlds.end())
-        return "Sylva.world";
+    // The world the game opens: the one the settings name, else Sylva.
+    const std::string opened = settings.WorldPath().substr(4);
+    if (std::find(worlds.begin(), worlds.end(), opened) != worlds.end())
+        return opened;
     if (worlds.size() > 1)
         diagnostics.Warning(gameDir, 0, 0, "has several world files; " + worlds.front() + " is unpacked");
     return worlds.front();
@@ -67,6 +69,10 @@ std::string GameUnpacker::FindWorldFile()
 bool GameUnpacker::Unpack(const std::string& sourceDir)
 {
     const std::size_t errorsBefore = diagnostics.ErrorCount();
+    std::vector<std::string> problems;
+    settings.Read((fs::path(gameDir) / GameSettings::kFileName).string(), problems);
+    for (const std::string& problem : problems)
+        diagnostics.Warning(gameDir + "/" + GameSettings::kFileName, 0, 0, problem);
     const std::string worldFile = FindWorldFile();
     std::vector<std::uint8_t> bytes;
     if (worldFile.empty() || !ReadGameFile("wor/" + worldFile, bytes, true))
@@ -80,6 +86,8 @@ bool GameUnpacker::Unpack(const std::string& sourceDir)
     if (!folder.Open(diagnostics))
         return false;
     world.name = WithoutEnding(worldFile, ".world");
+    if (settings.Has("title"))
+        world.title = settings.Title();
     world.startScript = file.startScript;
     UnpackScripts(file.scripts, folder);
     for (const WorldFile::Texture& texture : file.textures) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lib/Diagnostics.h"
+#include "game/GameSettings.h"
 #include "lib/WorldSpec.h"
 
 class OutputFolder;
@@ -32,5 +33,6 @@ private:
     std::string gameDir;
     Diagnostics& diagnostics;
     WorldSpec world;
+    GameSettings settings;
     std::map<std::string, std::string> pngOfTga;
 };

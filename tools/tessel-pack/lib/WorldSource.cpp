@@ -280,17 +280,23 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
     Reader reader(jsonText, file, diagnostics);
     if (!reader.Object(root, "", "world.json"))
         return false;
-    reader.OnlyKeys(root, "", {"name", "start_script", "font", "scripts", "textures", "maps"});
+    reader.OnlyKeys(root, "", {"name", "title", "start_script", "font", "scripts", "textures", "maps"});
     for (const std::string& pointer : reader.positions.Duplicates())
         reader.Warning(pointer, "\"" + pointer.substr(pointer.rfind('/') + 1) +
                                     "\" is given twice in one object; only the last one counts");
     // "wor\" + name + ".world" must stay within 255 bytes.
     if (root.find("name") == root.end())
-        reader.Error("", "\"name\" is missing: the world file is wor\\<name>.world, and the game opens "
-                         "wor\\Sylva.world");
-    else if (reader.FileName(root, "", "name", world.name, "", 245) && world.name != "Sylva")
-        reader.Warning("/name", "the game opens wor\\Sylva.world; a world named \"" + world.name +
-                                    "\" is not started by it");
+        reader.Error("", "\"name\" is missing: the world file is wor\\<name>.world");
+    else
+        reader.FileName(root, "", "name", world.name, "", 245);
+    if (reader.Text(root, "", "title", false, world.title)) {
+        for (char c : world.title)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+                reader.Error("/title", "\"title\" must be one line of printable characters");
+                world.title.clear();
+                break;
+            }
+    }
     long start = 0;
     world.startScriptPlace = reader.PlaceOf("/start_script");
     if (reader.Number(root, "", "start_script", false, 0, 65535, start))
@@ -308,6 +314,8 @@ std::string WorldSource::Write(const WorldSpec& world)
 {
     json root = json::object();
     root["name"] = world.name;
+    if (!world.title.empty())
+        root["title"] = world.title;
     root["start_script"] = world.startScript;
     json scripts = json::array();
     for (const WorldSpec::Script& script : world.scripts)

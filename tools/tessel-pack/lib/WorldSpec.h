@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // What world.json asks for. Every entry remembers where world.json names it,
@@ -36,10 +37,15 @@ struct WorldSpec {
     };
 
     std::string name;
+    // The window's title; empty: the game's own.
+    std::string title;
     std::uint16_t startScript = 0;
     Place startScriptPlace;
     Font font;
     std::vector<Script> scripts;
     std::vector<Texture> textures;
     std::vector<Map> maps;
+    // Further lines of the game folder's settings file (game.cfg), in order,
+    // from the world.json keys that switch on behaviours of the game.
+    std::vector<std::pair<std::string, std::string>> settings;
 };
