@@ -158,6 +158,46 @@ TEST_F(SylvaDemo, TomAnswersWithTheNumberGivenAndTheSignIsRead)
     EXPECT_EQ(lastPage.rfind("\xAB SYLVA \xBB", 0), 0u) << lastPage;
 }
 
+// The elder says his speech once, the guard stops the hero level with him
+// before the quest, and the traveller at the inn turns to whoever speaks.
+TEST_F(SylvaDemo, ElderGuardAndTravellerAnswerAsPeopleWould)
+{
+    run->captureFrames = false;
+    ASSERT_TRUE(Settle());
+    ASSERT_TRUE(Walk(SDLK_RIGHT, 2));
+    ASSERT_TRUE(Walk(SDLK_UP, 1));
+    ASSERT_TRUE(Nudge(SDLK_RIGHT));
+    ASSERT_TRUE(Act());
+    ASSERT_EQ(Global("Aubin"), 1);
+    ASSERT_TRUE(Act());
+    EXPECT_EQ(lastPage.rfind("Odile t'attend", 0), 0u) << "no second recruiting speech: " << lastPage;
+
+    // Up the road to the forest before Odile has asked for anything.
+    ASSERT_TRUE(Nudge(SDLK_LEFT));
+    ASSERT_TRUE(Walk(SDLK_DOWN, 1));
+    ASSERT_TRUE(Walk(SDLK_RIGHT, 7));
+    ASSERT_TRUE(Walk(SDLK_UP, 8));
+    EXPECT_EQ(lastPage.rfind("Halte-l\xE0", 0), 0u) << lastPage;
+    EXPECT_EQ(game().map.Name(), "village");
+    EXPECT_EQ(hero(1).tileY, 3) << "sent back from the guard's row, not from beyond him";
+
+    // Into the inn, and round the table to Bastien's right: he turns to Elian.
+    ASSERT_TRUE(Walk(SDLK_DOWN, 7));
+    ASSERT_TRUE(Walk(SDLK_RIGHT, 6));
+    ASSERT_TRUE(Walk(SDLK_UP, 2));
+    ASSERT_EQ(game().map.Name(), "auberge");
+    ASSERT_TRUE(Walk(SDLK_DOWN, 1));
+    ASSERT_TRUE(Walk(SDLK_RIGHT, 4));
+    ASSERT_TRUE(Walk(SDLK_UP, 1));
+    ASSERT_TRUE(Walk(SDLK_RIGHT, 1));
+    ASSERT_TRUE(Walk(SDLK_UP, 1));
+    ASSERT_TRUE(Nudge(SDLK_LEFT));
+    EXPECT_EQ(game().map.FindNpc(9)->facing, 0) << "Bastien starts facing left";
+    ASSERT_TRUE(Act());
+    EXPECT_EQ(game().map.FindNpc(9)->facing, 2) << "Bastien turned right, to the hero";
+    EXPECT_NE(lastPage.find("Q pour agir"), std::string::npos) << lastPage;
+}
+
 // One full play-through, the keys a player presses. Every box is answered
 // with q (a choice with its first answer, a number with 3 and Return). Where
 // a step names a map, the hero stands there, on that tile, after it.
@@ -171,6 +211,7 @@ struct Press {
 };
 
 const std::size_t kAubinHasSpoken = 3;
+const std::size_t kFlowerPicked = 23;
 const std::size_t kBackInTheVillage = 26;
 const std::vector<Press> kPlayThrough = {
     // Village: to the elder at the well, who asks for help.
@@ -242,6 +283,10 @@ TEST_F(SylvaDemo, FullPlayThroughEndsTheStory)
             EXPECT_EQ(game().map.FindNpc(3)->facing, 0) << "the elder turned to face the hero";
             EXPECT_EQ(Global("Aubin"), 1);
             EXPECT_EQ(Global("Courage"), 0);
+        }
+        if (i == kFlowerPicked) {
+            EXPECT_EQ(Global("Fleur"), 1);
+            EXPECT_EQ(game().map.FindNpc(10)->facing, 3) << "the moonflower's sheet shows only leaves facing up";
         }
         if (i == kBackInTheVillage) {
             EXPECT_EQ(game().activeHero, 1) << "Elian leads again after the ford";
