@@ -61,6 +61,29 @@ TilePos StandingTile(const CMap& map, const CPerso& c)
     return TilePos{std::int32_t(px / kTile), std::int32_t(py / kTile), true};
 }
 
+// A hero a script placed between two rows (or columns) is put on the
+// nearer one that is walkable before it steps along them, so that every
+// step ends on the grid. When neither is, it walks where it stands.
+void OntoTheGrid(const CMap& map, CPerso& hero, int direction)
+{
+    const bool acrossColumns = !Horizontal(direction);
+    std::int16_t& offset = acrossColumns ? hero.offsetX : hero.offsetY;
+    std::uint16_t& tile = acrossColumns ? hero.tileX : hero.tileY;
+    if (offset == 0)
+        return;
+    const std::uint16_t nearer = std::uint16_t(offset < kTile / 2 ? tile : tile + 1);
+    const std::uint16_t farther = std::uint16_t(offset < kTile / 2 ? tile + 1 : tile);
+    for (std::uint16_t candidate : {nearer, farther}) {
+        const bool walkable = acrossColumns ? map.IsWalkable(candidate, hero.tileY)
+                                            : map.IsWalkable(hero.tileX, candidate);
+        if (walkable) {
+            tile = candidate;
+            offset = 0;
+            return;
+        }
+    }
+}
+
 } // namespace
 
 void GridWalk::Frame(CMap& map, CPerso& hero, const Arrows& held, std::uint32_t frame)
@@ -103,17 +126,20 @@ void GridWalk::Start(CMap& map, CPerso& hero, int direction)
 {
     Normalise(hero.tileX, hero.offsetX);
     Normalise(hero.tileY, hero.offsetY);
+    const CPerso before = hero;
+    OntoTheGrid(map, hero, direction);
     // A dry run over the whole step with the free walker's own rules
     // (edges, walkability, other characters' boxes), then back: the step
     // starts only when it can end on the next tile.
-    const CPerso before = hero;
+    const CPerso placed = hero;
     const int pixels = PixelsToBorder(hero, direction, kTile);
     const bool clear = Walk(map, hero, direction, pixels) == pixels;
-    hero.tileX = before.tileX;
-    hero.tileY = before.tileY;
-    hero.offsetX = before.offsetX;
-    hero.offsetY = before.offsetY;
-    hero.frame = before.frame;
+    const CPerso& back = clear ? placed : before;
+    hero.tileX = back.tileX;
+    hero.tileY = back.tileY;
+    hero.offsetX = back.offsetX;
+    hero.offsetY = back.offsetY;
+    hero.frame = back.frame;
     hero.facing = std::uint16_t(direction);
     if (!clear)
         return;

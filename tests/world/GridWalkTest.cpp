@@ -62,6 +62,12 @@ TEST_F(GridWalkTest, EveryStepEndsOnATileBorderWhereverTheHeroWasPlaced)
         {{5, 5, -5, 0}, Direction::kLeft, {4, 5, 0, 0}},
         {{5, 5, 10, 0}, Direction::kRight, {6, 5, 0, 0}},
         {{5, 5, 0, 20}, Direction::kUp, {5, 5, 0, 0}},
+        // Placed between two columns, the hero steps along the nearer
+        // walkable one; between two rows, along the nearer walkable row.
+        {{5, 5, 10, 0}, Direction::kUp, {5, 4, 0, 0}},
+        {{5, 5, 20, 0}, Direction::kDown, {6, 6, 0, 0}},
+        {{9, 10, 20, 0}, Direction::kUp, {9, 9, 0, 0}},  // (10, 10) is blocked
+        {{4, 5, 0, 12}, Direction::kLeft, {3, 5, 0, 0}},
         // The map's edges: only a turn.
         {{0, 5, 0, 0}, Direction::kLeft, {0, 5, 0, 0}},
         {{19, 5, 0, 0}, Direction::kRight, {19, 5, 0, 0}},
