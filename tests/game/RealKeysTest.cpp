@@ -69,7 +69,7 @@ TEST(RealKeys, GridStepsFromTheXServerEndOnTiles)
     PlayWhileTyping(world, "keydown Left keyup Left", 40);
     EXPECT_EQ(std::vector<int>({hero.tileX, hero.tileY, hero.offsetX, hero.offsetY}), std::vector<int>({3, 5, 0, 0}))
         << "a tap shorter than a frame: one tile";
-    PlayWhileTyping(world, "keydown Up sleep 0.4 keyup Up", 60);
+    PlayWhileTyping(world, "keydown Up sleep 0.8 keyup Up", 70);
     EXPECT_EQ(hero.tileX, 3);
     EXPECT_LT(hero.tileY, 4) << "held: more than one tile";
     EXPECT_EQ(hero.offsetX + hero.offsetY, 0) << "and stopped on a tile";
