@@ -62,7 +62,7 @@ TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
     TempDir dir;
     std::string world = kWorld;
     world.replace(world.rfind('}'), 1, ",\n  \"maps\": [ { \"source\": \"maps/village.tmx\" } ],\n"
-                                       "  \"title\": \"Le Gu\xC3\xA9\"\n}");
+                                       "  \"title\": \"Le Gu\xC3\xA9\",\n  \"movement\": \"grid\"\n}");
     WriteSources(dir, "src", world);
     // The village map of the Tiled tests, with the scripts it starts.
     dir.Write("src/maps/village.tmx", Village(8, 6).Tmx());
@@ -76,9 +76,10 @@ TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
     EXPECT_EQ(pack.err, "");
     const auto game = Contents(dir.File("game"));
     ASSERT_EQ(game.size(), 8u);
-    // The settings file names the world and its title (kept in UTF-8) for the game.
+    // The settings file names the world and its title (kept in UTF-8) for
+    // the game, and the way the hero walks.
     EXPECT_EQ(game.at("game.cfg"), "# Written by tessel-pack from world.json; the game reads it at start.\n"
-                                   "world = Sylva\ntitle = Le Gu\xC3\xA9\n");
+                                   "world = Sylva\ntitle = Le Gu\xC3\xA9\nmovement = grid\n");
     MapFile map;
     ASSERT_TRUE(ParseMapFile(std::vector<std::uint8_t>(game.at("map/village.map").begin(),
                                                        game.at("map/village.map").end()),
@@ -89,6 +90,7 @@ TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
         EXPECT_EQ(game.count("tga/" + texture.file), 1u) << texture.file;
     EXPECT_EQ(game.at("wor/Sylva.world"), std::string("village.tsl\0\0\1\0font.tga\0d\0hero.tga\0\0\3\0", 38));
     EXPECT_EQ(game.at("tsl/village.tsl").substr(0, 41), std::string("\3\0SetFont 1 ;\nCreateHeros 1 , \"A\xEBl\" , 100", 41));
+    EXPECT_NE(game.at("tsl/village.tsl").find("\"Entrer\xA0?\""), std::string::npos) << "a no-break space";
     EXPECT_NE(game.at("tsl/village.tsl").find(std::string("\2\0Lire \"\x93" "Bonjour\x94\" ;\0", 19)),
               std::string::npos);
 

@@ -7,6 +7,7 @@
 #include "lib/FontSheet.h"
 #include "lib/OutputFolder.h"
 #include "lib/Picture.h"
+#include "lib/NoBreakSpaces.h"
 #include "lib/ScriptLinter.h"
 #include "lib/TiledMap.h"
 #include "lib/WorldFile.h"
@@ -93,6 +94,10 @@ void GamePacker::PackScripts()
         if (!ReadText(entry.source, entry.place, text))
             continue;
         ScriptFile source{entry.source, ScriptSource::Parse(text, entry.source, diagnostics)};
+        // French punctuation stays on the line of its word. Done quietly:
+        // the author wrote those spaces, and the game shows them as written.
+        for (SourceScript& script : source.scripts)
+            NoBreakSpaces::KeepPunctuationWithWords(script.text);
         for (const SourceScript& script : source.scripts) {
             if (script.id != 0 && !scriptIds.insert(script.id).second)
                 diagnostics.Warning(entry.source, script.headerLine, 1,
