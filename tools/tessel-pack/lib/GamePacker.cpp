@@ -8,6 +8,7 @@
 #include "lib/OutputFolder.h"
 #include "lib/Picture.h"
 #include "lib/ScriptLinter.h"
+#include "lib/SharedFindings.h"
 #include "lib/TiledMap.h"
 #include "lib/WorldFile.h"
 #include "lib/WorldSource.h"
@@ -81,6 +82,7 @@ bool GamePacker::Build()
     PackFont();
     PackTextures();
     PackMaps();
+    checker.Finish();
     PackWorldFile();
     return diagnostics.ErrorCount() == errorsBefore;
 }
@@ -103,6 +105,7 @@ void GamePacker::PackScripts()
         sources.push_back(std::move(source));
     }
     ScriptLinter::LintWorld(sources, diagnostics);
+    checker.CheckScripts(sources);
     // The engine draws text from the sheet SetFont names and has none before.
     if (!sources.empty() && !ScriptLinter::AnyScriptCalls(sources, "SetFont"))
         diagnostics.Warning(kWorldJson, world.font.place.line, world.font.place.column,
@@ -152,6 +155,7 @@ void GamePacker::PackTextures()
 
 void GamePacker::PackMaps()
 {
+    SharedFindings shared;  // a tileset's problem once, with the maps that use it
     for (const WorldSpec::Map& entry : world.maps) {
         const std::string path = SourcePath(entry.source);
         if (!std::filesystem::exists(path)) {
@@ -159,33 +163,17 @@ void GamePacker::PackMaps()
             continue;
         }
         ImportedMap imported;
-        if (!ImportTiledMap(path, entry.source, imported, diagnostics))
+        Diagnostics found;
+        const bool read = ImportTiledMap(path, entry.source, imported, found);
+        shared.Take(entry.source, found, diagnostics);
+        if (!read)
             continue;
         for (const MapPicture& picture : imported.pictures)
             PackPicture(picture.sourcePath, picture.sourcePath, picture.tgaFile, entry.place);
-        CheckMapScripts(imported.mapBytes, entry.source);
+        checker.CheckMap(path, entry.source, imported.mapBytes, scriptIds);
         Add("map/" + entry.name + ".map", std::move(imported.mapBytes), entry.source, entry.place);
     }
-}
-
-void GamePacker::CheckMapScripts(const std::vector<std::uint8_t>& mapBytes, const std::string& display)
-{
-    MapFile map;
-    if (!ParseMapFile(mapBytes, map).accepted)
-        return;
-    std::set<std::uint16_t> used;
-    used.insert(map.startScript);
-    for (const CNpc& npc : map.npcs)
-        used.insert(npc.actionScript);
-    for (std::uint16_t x = 0; x < map.width; ++x)
-        for (std::uint16_t y = 0; y < map.height; ++y) {
-            used.insert(map.events.At(x, y).actionScript);
-            used.insert(map.events.At(x, y).stepOnScript);
-        }
-    for (std::uint16_t id : used)
-        if (id != 0 && !scriptIds.count(id))
-            diagnostics.Warning(display, 0, 0, "the map starts script " + std::to_string(id) +
-                                                   ", which no script source defines");
+    shared.Flush(diagnostics);
 }
 
 void GamePacker::PackWorldFile()
