@@ -105,7 +105,6 @@ void GamePacker::PackScripts()
         sources.push_back(std::move(source));
     }
     ScriptLinter::LintWorld(sources, diagnostics);
-    checker.CheckScripts(sources);
     // The engine draws text from the sheet SetFont names and has none before.
     if (!sources.empty() && !ScriptLinter::AnyScriptCalls(sources, "SetFont"))
         diagnostics.Warning(kWorldJson, world.font.place.line, world.font.place.column,
@@ -114,6 +113,7 @@ void GamePacker::PackScripts()
     if (world.startScript != 0 && !scriptIds.count(world.startScript) && diagnostics.ErrorCount() == 0)
         Error(world.startScriptPlace, "the start script " + std::to_string(world.startScript) +
                                           " is in no script source");
+    checker.CheckScripts(sources);
 }
 
 void GamePacker::PackFont()
