@@ -46,9 +46,10 @@ bool EndsValue(char c)
 
 } // namespace
 
-std::string JsonBreak::Hint(const std::string& text, std::size_t byte)
+std::string JsonBreak::Hint(const std::string& text, std::size_t byte, const std::string& parserMessage)
 {
-    if (byte == 0 || byte > text.size())
+    // A key and its value with nothing between them lack a colon instead.
+    if (byte == 0 || byte > text.size() || parserMessage.find("expected ':'") != std::string::npos)
         return "";
     const std::size_t start = TokenStart(text, byte - 1);
     if (!StartsValue(text[start]))

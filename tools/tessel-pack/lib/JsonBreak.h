@@ -10,6 +10,7 @@ class JsonBreak {
 public:
     // " (missing comma?)" when the token that ends at `byte` (the parser's
     // 1-based count of bytes read) starts a value right after another value
-    // ends; otherwise "".
-    static std::string Hint(const std::string& text, std::size_t byte);
+    // ends, unless the parser (its message `parserMessage`) wanted a ':';
+    // otherwise "".
+    static std::string Hint(const std::string& text, std::size_t byte, const std::string& parserMessage);
 };

@@ -74,7 +74,7 @@ bool TmjReader::Load(json& document)
         const std::size_t colon = what.rfind(": ");
         diagnostics.Error(display, line, column,
                           "is not valid JSON: " + (colon == std::string::npos ? what : what.substr(colon + 2)) +
-                              JsonBreak::Hint(text, error.byte));
+                              JsonBreak::Hint(text, error.byte, error.what()));
         return false;
     }
     if (!document.is_object()) {

@@ -270,7 +270,7 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
         int line = 0, column = 0;
         JsonPositions::LineColumn(jsonText, error.byte > 0 ? error.byte - 1 : 0, line, column);
         diagnostics.Error(file, line, column, "broken JSON: " + ParseMessage(error.what()) +
-                                                     JsonBreak::Hint(jsonText, error.byte));
+                                                     JsonBreak::Hint(jsonText, error.byte, error.what()));
         return false;
     } catch (const json::exception& error) {
         // A number too large for any type, for one: the parser names no place.
