@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 
 #include "lib/WorldSource.h"
 
@@ -38,9 +39,54 @@ bool Inside(const fs::path& path, const fs::path& folder)
     return !relative.empty() && *relative.begin() != "..";
 }
 
+std::string ReadText(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The files a Tiled map or tileset names (external tilesets, pictures), as
+// paths the tool can open: the values of source= and image= in XML, of
+// "source" and "image" in JSON.
+std::vector<fs::path> TiledReferences(const fs::path& file)
+{
+    static const std::regex reference(R"re(\b(?:source|image)\s*=\s*"([^"]*)"|"(?:source|image)"\s*:\s*"([^"]*)")re");
+    const std::string text = ReadText(file);
+    std::vector<fs::path> found;
+    for (std::sregex_iterator it(text.begin(), text.end(), reference), end; it != end; ++it) {
+        const std::string name = (*it)[1].matched ? (*it)[1].str() : (*it)[2].str();
+        if (!name.empty())
+            found.push_back((file.parent_path() / name).lexically_normal());
+    }
+    return found;
+}
+
 } // namespace
 
-SourceSnapshot SourceSnapshot::Take(const std::string& sourceDir, const std::string& skipDir)
+std::vector<std::string> SourceSnapshot::Outside(const std::string& sourceDir)
+{
+    std::error_code error;
+    const fs::path root = fs::absolute(sourceDir, error).lexically_normal();
+    std::vector<fs::path> named;
+    for (const std::string& path : NamedFiles(root))
+        named.push_back(path);
+    // Maps name tilesets, which name pictures: two levels below world.json.
+    const std::size_t fromWorld = named.size();
+    for (std::size_t i = 0; i < fromWorld; ++i)
+        for (const fs::path& tileset : TiledReferences(named[i])) {
+            named.push_back(tileset);
+            for (const fs::path& picture : TiledReferences(tileset))
+                named.push_back(picture);
+        }
+    std::vector<std::string> outside;
+    for (const fs::path& path : named)
+        if (!Inside(path, root))
+            outside.push_back(path.string());
+    return outside;
+}
+
+SourceSnapshot SourceSnapshot::Take(const std::string& sourceDir, const std::string& skipDir,
+                                    const std::vector<std::string>& outside)
 {
     SourceSnapshot snapshot;
     std::error_code error;
@@ -55,9 +101,8 @@ SourceSnapshot SourceSnapshot::Take(const std::string& sourceDir, const std::str
         if (it->is_regular_file(error))
             snapshot.Add(it->path().string());
     }
-    for (const std::string& path : NamedFiles(root))
-        if (!Inside(path, root))
-            snapshot.Add(path);
+    for (const std::string& path : outside)
+        snapshot.Add(path);
     return snapshot;
 }
 

@@ -3,6 +3,7 @@
 #include <csignal>
 #include <filesystem>
 #include <ostream>
+#include <vector>
 
 #include "lib/SourceSnapshot.h"
 #include "platform/Clock.h"
@@ -44,17 +45,19 @@ int Watcher::Run()
     stopRequested = 0;
     std::signal(SIGINT, RequestStop);
     std::signal(SIGTERM, RequestStop);
-    SourceSnapshot seen = SourceSnapshot::Take(sourceDir, gameDir);
+    std::vector<std::string> outside = SourceSnapshot::Outside(sourceDir);
+    SourceSnapshot seen = SourceSnapshot::Take(sourceDir, gameDir, outside);
     pass();
     out << "watching " << sourceDir << " (Ctrl+C ends)" << std::endl;
     while (SleepUnlessStopped(kPollMilliseconds)) {
-        SourceSnapshot now = SourceSnapshot::Take(sourceDir, gameDir);
+        const SourceSnapshot now = SourceSnapshot::Take(sourceDir, gameDir, outside);
         const std::string changed = now.Changed(seen);
         if (changed.empty())
             continue;
         if (!SleepUnlessStopped(kSettleMilliseconds))
             break;
-        seen = SourceSnapshot::Take(sourceDir, gameDir);
+        outside = SourceSnapshot::Outside(sourceDir);
+        seen = SourceSnapshot::Take(sourceDir, gameDir, outside);
         out << "changed: " << Shown(changed) << std::endl;
         if (pass() != 0)
             out << "not packed: " << gameDir << " keeps the last good pass" << std::endl;

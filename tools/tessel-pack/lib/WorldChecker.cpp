@@ -1,5 +1,7 @@
 #include "lib/WorldChecker.h"
 
+#include <cstdlib>
+
 #include "lib/Cp1252.h"
 #include "lib/LintArguments.h"
 #include "lib/LintLexer.h"
@@ -12,7 +14,7 @@
 
 namespace {
 
-const long long kNone = -1;
+const long long kNone = -1;  // a property that is missing or no number
 
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
@@ -132,7 +134,7 @@ void WorldChecker::CheckScripts(const std::vector<ScriptFile>& files)
                 heroTextures.push_back({file.file, line, column,
                                         "hero " + (id ? id->text : std::string("?")) +
                                             (name && name->type == TokStringLiteral ? " " + Quoted(name->text) : ""),
-                                        std::atoll(texture->text.c_str())});
+                                        std::strtoll(texture->text.c_str(), nullptr, 10)});
             }
         }
 }
