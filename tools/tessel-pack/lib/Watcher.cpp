@@ -59,7 +59,7 @@ int Watcher::Run()
         outside = SourceSnapshot::Outside(sourceDir);
         seen = SourceSnapshot::Take(sourceDir, gameDir, outside);
         out << "changed: " << Shown(changed) << std::endl;
-        if (pass() != 0)
+        if (pass() != 0 && !gameDir.empty())
             out << "not packed: " << gameDir << " keeps the last good pass" << std::endl;
     }
     std::signal(SIGINT, SIG_DFL);
