@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,6 +38,12 @@ bool WaitFor(const std::function<bool()>& done)
         SleepMilliseconds(50);
     }
     return done();
+}
+
+ino_t FolderId(const std::string& path)
+{
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
 }
 
 bool Holds(const std::string& path, const std::string& text)
@@ -74,6 +81,10 @@ TEST(PackWatch, PacksAgainAfterEachSaveKeepsTheLastGoodGameAndEndsOnSigterm)
     };
 
     EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"un\""); })) << ReadText(err);
+    // The player's files in the game folder, and the folder itself, stay:
+    // a game running in it keeps reading the folder that is updated.
+    const ino_t folder = FolderId(dir.File("game"));
+    dir.Write("game/touches.txt", "act = e\n");
     dir.Write("src/s.txt", "@script 1\nLire \"deux\" ;\n");
     EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"deux\""); })) << ReadText(err);
 
@@ -88,6 +99,13 @@ TEST(PackWatch, PacksAgainAfterEachSaveKeepsTheLastGoodGameAndEndsOnSigterm)
     dir.Write("src/world.json", kWorld);
     dir.Write("src/s.txt", "@script 1\nLire \"trois\" ;\n");
     EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"trois\""); })) << ReadText(err);
+
+    // A container that the world no longer names leaves the game folder.
+    dir.Write("src/world.json", std::string(kWorld).replace(std::string(kWorld).find("s.tsl"), 5, "t.tsl"));
+    EXPECT_TRUE(WaitFor([&]() { return Holds(dir.File("game/tsl/t.tsl"), "trois"); })) << ReadText(err);
+    EXPECT_FALSE(std::ifstream(game).good());
+    EXPECT_EQ(FolderId(dir.File("game")), folder);
+    EXPECT_EQ(ReadText(dir.File("game/touches.txt")), "act = e\n");
 
     EXPECT_EQ(stop(), 0);
     EXPECT_TRUE(Holds(out, "changed: s.txt\n")) << ReadText(out);

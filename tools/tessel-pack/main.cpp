@@ -15,6 +15,7 @@
 #include <string>
 
 #include "lib/Diagnostics.h"
+#include "lib/GameFolderUpdate.h"
 #include "lib/GamePacker.h"
 #include "lib/GameUnpacker.h"
 #include "lib/Watcher.h"
@@ -92,12 +93,16 @@ int main(int argc, char** argv)
         bool done = packer.Build();
         if (werror)
             diagnostics.PromoteWarnings();
+        // Watching, a game may be running in the folder: update it in place.
+        std::size_t changed = 0;
         if (done && !diagnostics.HasErrors() && !check)
-            done = packer.Write(output);
+            done = watch && GameFolderUpdate::CanUpdate(output)
+                       ? GameFolderUpdate::Apply(output, packer.Files(), diagnostics, changed)
+                       : packer.Write(output);
         const int status = Finish(diagnostics, false, done);
         if (status == 0 && !check)
-            std::cout << "packed " << source << " into " << output << " (" << packer.Files().size() << " files)"
-                      << std::endl;
+            std::cout << "packed " << source << " into " << output << " (" << packer.Files().size() << " files"
+                      << (watch ? ", " + std::to_string(changed) + " changed" : std::string()) << ")" << std::endl;
         return status;
     };
     if (watch)
