@@ -30,7 +30,7 @@ const char* const kScripts = "@script 3 ouverture\n"
                              "CreateHeros 1 , \"A\xC3\xABl\" , 100 ;\n"
                              "Choix \"Entrer ?\" , HEROS , 1 , \"rep\" , \"Oui\" , \"Non\" ;\n"
                              "bloque\n"
-                             "if rep == 0 then\n  LoadMap \"village\" ;\nendif\n"
+                             "if rep == 0 then\n  LoadMap CartePre ;\nendif\n"
                              "@script 2\nLire \"\xE2\x80\x9C" "Bonjour\xE2\x80\x9D\" ;";
 
 void WriteSources(const TempDir& dir, const std::string& folder, const std::string& world = kWorld,
@@ -65,7 +65,10 @@ TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
                                        "  \"title\": \"Le Gu\xC3\xA9\",\n  \"movement\": \"grid\"\n}");
     WriteSources(dir, "src", world);
     // The village map of the Tiled tests, with the scripts it starts.
-    dir.Write("src/maps/village.tmx", Village(8, 6).Tmx());
+    // Its character drawn from the world's texture 100.
+    std::string village = Village(8, 6).Tmx();
+    village.replace(village.find("\"300\""), 5, "\"100\"");
+    dir.Write("src/maps/village.tmx", village);
     WriteSheetPng(dir.File("src/art/grass.png"), 0);
     WriteSheetPng(dir.File("src/art/house.png"), 100, true);
     dir.Write("src/scripts/village.tsl.txt", std::string(kScripts) +

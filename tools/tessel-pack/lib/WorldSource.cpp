@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "lib/JsonBreak.h"
 #include "lib/JsonPositions.h"
 
 using nlohmann::json;
@@ -268,7 +269,8 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
     } catch (const json::parse_error& error) {
         int line = 0, column = 0;
         JsonPositions::LineColumn(jsonText, error.byte > 0 ? error.byte - 1 : 0, line, column);
-        diagnostics.Error(file, line, column, "broken JSON: " + ParseMessage(error.what()));
+        diagnostics.Error(file, line, column, "broken JSON: " + ParseMessage(error.what()) +
+                                                     JsonBreak::Hint(jsonText, error.byte, error.what()));
         return false;
     } catch (const json::exception& error) {
         // A number too large for any type, for one: the parser names no place.
