@@ -155,7 +155,7 @@ TEST_F(SylvaDemo, TomAnswersWithTheNumberGivenAndTheSignIsRead)
     EXPECT_EQ(hero(1).tileY, 4);
     lastPage.clear();
     ASSERT_TRUE(Act());
-    EXPECT_EQ(lastPage.rfind("\xAB SYLVA \xBB", 0), 0u) << lastPage;
+    EXPECT_EQ(lastPage.rfind("\xAB\xA0SYLVA\xA0\xBB", 0), 0u) << lastPage;
 }
 
 // The elder says his speech once, the guard stops the hero level with him
@@ -297,6 +297,7 @@ TEST_F(SylvaDemo, FullPlayThroughEndsTheStory)
     EXPECT_EQ(Global("MaelleAvec"), 1);
     EXPECT_EQ(Global("Fleur"), 1);
     EXPECT_EQ(Global("Fin"), 0);
+    EXPECT_EQ(game().map.Name(), "village");
 
     // Odile takes the flower and Maëlle steps up beside Elian.
     run->Hit(SDLK_q);
