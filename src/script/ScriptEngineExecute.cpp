@@ -60,11 +60,11 @@ void CScriptEngine::Execute()
 void CScriptEngine::ReportLimit(StatementResult last)
 {
     // A run that ended with the last statement is not suspended: the front
-    // run then has not started yet.
+    // run then has not started yet. Nor is one with nothing left to run.
     if (last == StatementResult::EndRun || runQueue.empty())
         return;
     CScript& run = runQueue.front();
-    if (run.overranFrame)
+    if (run.overranFrame || !run.HasTokenAt(run.programCounter))
         return;
     run.overranFrame = true;
     if (limitReport)
