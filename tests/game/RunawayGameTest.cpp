@@ -100,25 +100,16 @@ TEST(GameProcess, SigtermEndsARunawayGameCleanlyWithItsRecordingClosed)
     EXPECT_GT(std::atoi(recorded.c_str() + end + 5), 0);
 }
 
-TEST(GameProcess, WithoutAWindowTheGameSaysSoAndExitsWithStatusOne)
+// (Without any display, see EngineLoop.TheGameSaysWhyNoWindowOpened...)
+TEST(GameProcess, WithoutAnOpenGlWindowTheGameSaysSoAndExitsWithStatusOne)
 {
-    const struct {
-        const char* driver;
-        const char* says;
-    } cases[] = {
-        {"x11", "Couldn't Loadialize SDL: "},     // no display to talk to
-        {"dummy", "\n SDL_SetVideoMode(): "},      // a display without OpenGL
-    };
-    for (const auto& c : cases) {
-        WorldFolder folder;
-        folder.World({{1, kEndless}}, 1);
-        const std::string command = "cd '" + folder.Path() + "' && env -u DISPLAY SDL_VIDEODRIVER=" + c.driver +
-                                    " timeout 30 '" + GamePath() + "' >out.txt 2>err.txt";
-        const int status = std::system(command.c_str());
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 1) << c.driver << ": 124 is still running after 30 s";
-        const std::string printed = ReadText(folder.Path() + "/out.txt");
-        EXPECT_EQ(printed.rfind(c.says, 0), 0u) << printed;
-        EXPECT_EQ(printed.find('\n', 1), printed.size() - 1) << "one line";
-    }
+    WorldFolder folder;
+    folder.World({{1, kEndless}}, 1);
+    // SDL's dummy driver has a display but no OpenGL.
+    const std::string command = "cd '" + folder.Path() + "' && SDL_VIDEODRIVER=dummy timeout -s KILL 30 '" +
+                                GamePath() + "' >out.txt 2>err.txt";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "137: still running after 30 s";
+    EXPECT_EQ(ReadText(folder.Path() + "/out.txt"), "\n SDL_SetVideoMode(): OpenGL not available \n");
 }
