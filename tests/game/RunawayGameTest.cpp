@@ -86,10 +86,10 @@ TEST(GameProcess, SigtermEndsARunawayGameCleanlyWithItsRecordingClosed)
         _exit(98);
     }
     // Once the script has been suspended a first time, frames are running.
-    for (int i = 0; i < 1000 && ReadText(errors).find("goes on next frame") == std::string::npos; ++i)
+    for (int i = 0; i < 2000 && ReadText(errors).find("goes on next frame") == std::string::npos; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     kill(child, SIGTERM);
-    const int status = WaitFor(child, 20);
+    const int status = WaitFor(child, 15);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(ReadText(errors), "Script 1 ran 5000000 statements in one frame: it goes on next frame\n");
