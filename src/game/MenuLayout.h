@@ -24,13 +24,13 @@ class GameSettings;
 // Labels and texts are Windows-1252, as every text of the game.
 class MenuLayout {
 public:
-    static const std::int32_t kEntryCount = 11;
+    static constexpr std::int32_t kEntryCount = 11;
     // The entries' keys, by associated value (0 "Carte" ... 10 "Quitter").
     static const char* const kEntryKeys[kEntryCount];
     static const char* const kDefaultLabels[kEntryCount];
-    static const std::int32_t kSaveEntry = 8;
-    static const std::int32_t kLoadEntry = 9;
-    static const std::int32_t kQuitEntry = 10;
+    static constexpr std::int32_t kSaveEntry = 8;
+    static constexpr std::int32_t kLoadEntry = 9;
+    static constexpr std::int32_t kQuitEntry = 10;
 
     struct Entry {
         std::int32_t value;

@@ -23,10 +23,10 @@ class GameSettings;
 // game. The back key leaves the list as any menu screen.
 class SaveMenu {
 public:
-    static const std::int32_t kSlotCount = 3;
-    static const std::uint16_t kSlotMode = 19;
+    static constexpr std::int32_t kSlotCount = 3;
+    static constexpr std::uint16_t kSlotMode = 19;
     // The play time counts frames of this length.
-    static const std::uint32_t kFrameMs = 30;
+    static constexpr std::uint32_t kFrameMs = 30;
 
     enum class LoadResult { Loaded, Refused, AskAgain };
 
@@ -38,6 +38,7 @@ public:
     // The world command that now waits for the player: a save made while its
     // box is open opens the box again with it.
     void NoteWaitingCommand(const ScriptCommand& command) { waiting = command; }
+    const ScriptCommand& WaitingCommand() const { return waiting; }
 
     // The main menu's entry `value` was confirmed: true when this menu acts
     // on it (it then opened the slot list or the question).
