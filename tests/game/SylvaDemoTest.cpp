@@ -216,7 +216,8 @@ TEST_F(SylvaDemo, FullPlayThroughEndsTheStory)
     // Both heroes are in the menu's hero list: Return, "Statistiques", q.
     run->Hit(SDLK_RETURN);
     ASSERT_GT(Until(10), 0);
-    run->Hit(SDLK_DOWN);
+    for (int i = 0; i < 11 && game().mainMenu.GetResult() != 1; ++i)
+        run->Hit(SDLK_DOWN);
     run->Hit(SDLK_q);
     ASSERT_GT(Until(11), 0);
     ASSERT_EQ(game().heroList.itemCount, 2);
