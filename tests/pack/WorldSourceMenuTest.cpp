@@ -40,6 +40,21 @@ TEST(WorldSourceMenu, CarriesTheMenuIntoSettingsInWindows1252)
     EXPECT_EQ(messages, "");
 }
 
+// Unpacking a game writes the menu back into world.json, which packs into
+// the same settings again.
+TEST(WorldSourceMenu, WritesTheMenuBackAsItWasGiven)
+{
+    WorldSpec world;
+    Diagnostics diagnostics;
+    ASSERT_TRUE(WorldSource::Parse(R"({"name": "W", "start_script": 1, "menu": {"save": true, "title": "Menu été",
+        "entries": ["load", {"entry": "book", "label": "Livre d'or"}], "texts": {"empty": "rien"}}})",
+                                   "world.json", world, diagnostics));
+    WorldSpec back;
+    ASSERT_TRUE(WorldSource::Parse(WorldSource::Write(world), "world.json", back, diagnostics));
+    EXPECT_EQ(back.settings, world.settings);
+    EXPECT_EQ(Messages(diagnostics), "");
+}
+
 TEST(WorldSourceMenu, ReportsWhatTheGameCouldNotShow)
 {
     const struct {

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <map>
 #include <set>
 
 #include "lib/Cp1252.h"
@@ -353,6 +354,43 @@ void ReadMenu(Reader& reader, const json& root, WorldSpec& world)
     }
 }
 
+// The "menu" object that the `menu.` settings came from (empty: none).
+json MenuOf(const std::vector<std::pair<std::string, std::string>>& settings)
+{
+    std::map<std::string, std::string> values;
+    for (const auto& setting : settings)
+        if (setting.first.compare(0, 5, "menu.") == 0)
+            values[setting.first.substr(5)] = setting.second;
+    json menu = json::object();
+    if (values.count("save"))
+        menu["save"] = values["save"] == "true";
+    if (values.count("quit"))
+        menu["quit"] = values["quit"] == "true";
+    if (values.count("title"))
+        menu["title"] = Cp1252::ToUtf8(values["title"]);
+    if (values.count("entries")) {
+        json entries = json::array();
+        std::string list = values["entries"] + ",";
+        for (std::size_t comma = list.find(','); comma != std::string::npos; comma = list.find(',')) {
+            const std::string key = list.substr(0, comma);
+            list.erase(0, comma + 1);
+            const auto label = values.find("label." + key);
+            if (label == values.end())
+                entries.push_back(key);
+            else
+                entries.push_back({{"entry", key}, {"label", Cp1252::ToUtf8(label->second)}});
+        }
+        menu["entries"] = entries;
+    }
+    json texts = json::object();
+    for (const auto& value : values)
+        if (value.first.compare(0, 5, "text.") == 0)
+            texts[value.first.substr(5)] = Cp1252::ToUtf8(value.second);
+    if (!texts.empty())
+        menu["texts"] = texts;
+    return menu;
+}
+
 std::string ParseMessage(const std::string& what)
 {
     const std::size_t column = what.find("column ");
@@ -445,5 +483,8 @@ std::string WorldSource::Write(const WorldSpec& world)
     for (const WorldSpec::Map& map : world.maps)
         maps.push_back({{"source", map.source}, {"name", map.name}});
     root["maps"] = maps;
+    const json menu = MenuOf(world.settings);
+    if (!menu.empty())
+        root["menu"] = menu;
     return root.dump(2) + "\n";
 }
