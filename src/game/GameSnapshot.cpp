@@ -12,6 +12,7 @@ const char* const GameSnapshot::kBoxClosing = "Une bo\xEEte se ferme.";
 const char* const GameSnapshot::kUnknownMode = "Le jeu est dans un \xE9tat qui ne peut pas \xEAtre sauv\xE9.";
 const char* const GameSnapshot::kScriptsDiffer = "Les scripts du jeu ne correspondent plus \xE0 cette sauvegarde.";
 const char* const GameSnapshot::kMapMissing = "La carte de cette sauvegarde manque.";
+const char* const GameSnapshot::kStepping = "Le h\xE9ros est entre deux cases.";
 
 namespace {
 
@@ -96,6 +97,11 @@ bool GameSnapshot::Capture(CGame& game, const ScriptCommand* waiting, SavedGame&
     }
     if (game.fade.active) {
         whyNot = kFadeRunning;
+        return false;
+    }
+    // The walker's step is not saved: a grid step under way must end first.
+    if (game.gridWalk.Stepping()) {
+        whyNot = kStepping;
         return false;
     }
     switch (taken.box.mode) {
@@ -191,6 +197,7 @@ bool GameSnapshot::Restore(CGame& game, const SavedGame& saved, std::string& why
     game.inputVariable = saved.inputVariable;
     game.lastStepTile = saved.lastStepTile;
     game.lastStepFacing = saved.lastStepFacing;
+    game.gridWalk.Reset();
 
     std::queue<ScriptCommand> commands;
     // The box's command goes first again: carrying it out opens the box.

@@ -13,7 +13,8 @@ class CGame;
 // choice, input) waits for the player. It is refused, with a sentence for
 // the player, while a fade runs (mode 3: the fade's progress and the command
 // that started it are gone from the queue), while a box is closing (the
-// commands after it are about to run), and in any mode a save cannot name.
+// commands after it are about to run), while the hero is between two tiles
+// in a grid step, and in any mode a save cannot name.
 class GameSnapshot {
 public:
     // `waiting`: the world command that opened the box on top, if any
@@ -31,4 +32,5 @@ public:
     static const char* const kUnknownMode;
     static const char* const kScriptsDiffer;
     static const char* const kMapMissing;
+    static const char* const kStepping;
 };

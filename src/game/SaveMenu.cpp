@@ -138,6 +138,11 @@ void SaveMenu::Confirm(CGame& game)
 
 bool SaveMenu::SaveToSlot(CGame& game, std::int32_t slot, std::string& message)
 {
+    // A grid step the menu interrupted ends now: the save holds the hero on
+    // the tile it was walking to, where the game goes on from too.
+    CHero* hero = game.map.FindHero(game.activeHero);
+    if (game.gridWalk.Stepping() && hero)
+        game.gridWalk.FinishStep(game.map, *hero);
     SavedGame saved;
     std::string whyNot;
     if (!GameSnapshot::Capture(game, &waiting, saved, whyNot)) {

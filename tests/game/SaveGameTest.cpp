@@ -340,6 +340,26 @@ TEST_F(SaveGame, NothingIsWrittenWhileAFadeRuns)
     EXPECT_TRUE(SlotBytes(0).empty());
 }
 
+// A grid step under way is not saved half-walked: saving ends it first.
+TEST_F(SaveGame, AGridStepEndsBeforeTheSave)
+{
+    Start({}, "movement = grid\nmenu.save = true\n");
+    run().Press(SDLK_DOWN);
+    run().RunFrames(2);
+    run().Release(SDLK_DOWN);
+    ASSERT_TRUE(game().gridWalk.Stepping());
+    SavedGame saved;
+    std::string message;
+    EXPECT_FALSE(GameSnapshot::Capture(game(), nullptr, saved, message));
+    EXPECT_EQ(message, GameSnapshot::kStepping);
+
+    EXPECT_TRUE(game().saveMenu.SaveToSlot(game(), 0, message)) << message;
+    EXPECT_FALSE(game().gridWalk.Stepping());
+    EXPECT_EQ(world->hero().tileY * 100 + world->hero().offsetY, 600);
+    const std::vector<std::uint8_t> saved0 = SavedState(0);
+    EXPECT_EQ(State(), saved0);
+}
+
 TEST_F(SaveGame, TheWorldShapesTheMenu)
 {
     Start({}, "menu.entries = statistics, save, load, quit\nmenu.label.quit = Leave\nmenu.title = MENU\n"
