@@ -113,6 +113,7 @@ void CGame::Update(float)
         scriptEngine.Resume();
     HandleInput();
     AdvanceTopWidget();
+    saveMenu.CountFrame();
     if (modes.TopType() == 3 && !fade.active) {
         modes.Pop();
         commandsMayRun = true;

@@ -10,6 +10,7 @@
 #include "game/GamepadInput.h"
 #include "game/KeyBindings.h"
 #include "game/ModeStack.h"
+#include "game/SaveMenu.h"
 #include "image/TextureRegistry.h"
 #include "image/TgaImage.h"
 #include "script/CScriptEngine.h"
@@ -124,6 +125,9 @@ public:
     CTextBox menuTextBox;             // explanations and results; no mode
     // Modes 15 to 18: the menu screens that do not exist yet say so here.
     CTextBox unavailableBox;
+    // Saving, loading, quitting and the author's shape of the menu, all
+    // asked for by the world's settings (SaveMenu.cpp).
+    SaveMenu saveMenu;
 
     std::int32_t activeHero = 0;
     bool commandsDrained = true;

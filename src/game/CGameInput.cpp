@@ -12,7 +12,7 @@ const int kBoxHeight = 16;
 
 bool IsMenuListMode(std::uint16_t type)
 {
-    return type == 10 || type == 11 || type == 13 || type == 14;
+    return type == 10 || type == 11 || type == 13 || type == 14 || type == SaveMenu::kSlotMode;
 }
 
 } // namespace

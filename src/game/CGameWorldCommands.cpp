@@ -35,6 +35,7 @@ void CGame::RunWorldCommands()
         const ScriptCommand command = std::move(queue.front());
         queue.pop();
         if (!RunWorldCommand(command)) {
+            saveMenu.NoteWaitingCommand(command);
             commandsMayRun = false;
             return;
         }

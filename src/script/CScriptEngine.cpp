@@ -65,6 +65,27 @@ void CScriptEngine::RunScript(std::uint16_t id, std::int32_t tileX, std::int32_t
     }
 }
 
+void CScriptEngine::RestoreState(std::vector<std::pair<std::string, CScriptValue>> savedGlobals,
+                                 std::deque<CScript> runs, std::queue<ScriptCommand> commands, bool isRunning)
+{
+    // Whatever the words of a run found among the old globals is forgotten:
+    // `additions` moves on by more than any cache remembered.
+    const std::uint32_t additions = globals.additions + static_cast<std::uint32_t>(savedGlobals.size()) + 1;
+    globals.entries = std::move(savedGlobals);
+    globals.additions = additions;
+    runQueue = std::move(runs);
+    commandQueue = std::move(commands);
+    running = isRunning;
+}
+
+const CScript* CScriptEngine::FindLoadedScript(std::uint16_t id) const
+{
+    for (const CScript& script : loadedScripts)
+        if (script.id == id)
+            return &script;
+    return nullptr;
+}
+
 std::int32_t CScriptEngine::GetInt(const std::string& name) const
 {
     return runQueue.empty() ? 0 : runQueue.front().intVariables.Get(name);

@@ -61,6 +61,15 @@ public:
     // executor reads and pops the front.
     std::queue<ScriptCommand>& CommandQueue() { return commandQueue; }
 
+    // --- loading a saved game ---------------------------------------------
+    // Replaces the globals, the run queue, the command queue and whether the
+    // engine runs or waits in `bloque` with what a save held. The runs must
+    // be copies of loaded scripts (their memo is shared with them).
+    void RestoreState(std::vector<std::pair<std::string, CScriptValue>> savedGlobals, std::deque<CScript> runs,
+                      std::queue<ScriptCommand> commands, bool isRunning);
+    // The first loaded script with that id, or null.
+    const CScript* FindLoadedScript(std::uint16_t id) const;
+
     // --- local variables of the front run -------------------------------
     // With no run queued, reads give 0, 0.0 or "" and writes are dropped
     // (a world command may store a result after its script has ended).

@@ -114,9 +114,11 @@ protected:
     // then w twice back to the map.
     void MenuListsBothHeroes()
     {
+        // Return, then down to "Statistiques" (whatever Sylva's menu lists first), q.
         run->Hit(SDLK_RETURN);
         ASSERT_GT(Until(10), 0);
-        run->Hit(SDLK_DOWN);
+        for (int i = 0; i < 11 && game().mainMenu.GetResult() != 1; ++i)
+            run->Hit(SDLK_DOWN);
         run->Hit(SDLK_q);
         ASSERT_GT(Until(11), 0);
         ASSERT_EQ(game().heroList.itemCount, 2);
