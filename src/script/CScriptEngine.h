@@ -48,6 +48,14 @@ public:
     // waiting. Its int locals IDMOI = ownerId, and TILEX, TILEY when neither
     // tile coordinate is -1. Id 0 and unknown ids start nothing.
     void RunScript(std::uint16_t id, std::int32_t tileX, std::int32_t tileY, std::int32_t ownerId);
+    // Replaces every loaded script with the records of `paths`, read again
+    // in order (ScriptEngineReload.cpp); `unreadable` gets the paths that
+    // could not be read. Queued runs of a script whose text did not change
+    // go on untouched; one that has not started yet restarts from the new
+    // text with the same IDMOI, TILEX and TILEY; one that has started, or
+    // whose script is gone, is dropped, and its id returned.
+    std::vector<std::uint16_t> ReloadScripts(const std::vector<std::string>& paths,
+                                             std::vector<std::string>& unreadable);
 
     const std::vector<CScript>& LoadedScripts() const { return loadedScripts; }
     const std::deque<CScript>& RunQueue() const { return runQueue; }
