@@ -43,14 +43,15 @@ void DeveloperMode::Update(CGame& game)
 
     if (!enabled)
         return;
+    // A map brought in by a script is watched from now on, as it was read.
+    if (game.map.Name() != watchedMap)
+        Watch(game);
     const std::uint32_t nowMs = MillisecondsSinceStart();
     if (nowMs - lastWatchMs < kWatchPeriodMs)
         return;
     lastWatchMs = nowMs;
     EnterGameFolder();
-    if (game.map.Name() != watchedMap)
-        Watch(game);
-    else if (WatchedFilesChanged())
+    if (WatchedFilesChanged())
         Reload(game);
 }
 

@@ -108,10 +108,11 @@ void DeveloperMode::Draw(CGame& game)
 
 void DeveloperMode::DrawOverlay(CGame& game)
 {
-    if (game.modes.TopType() != 1)
-        DrawCollisionBoxes(game);
     const std::size_t room = static_cast<std::size_t>((game.Height() / 2 - 2 * kMargin) / kLineHeight);
     DrawLines(OverlayLines(game, room), 0, 0, kPanelWidth);
+    // Over the panel: the boxes stay bright wherever the hero stands.
+    if (game.modes.TopType() != 1)
+        DrawCollisionBoxes(game);
 }
 
 void DeveloperMode::DrawCollisionBoxes(CGame& game) const

@@ -10,8 +10,8 @@
 // what would otherwise scroll by on a console nobody is watching.
 class MessageLog {
 public:
-    static const std::uint32_t kShownMilliseconds = 5000;
-    static const std::size_t kMostLines = 6;
+    static constexpr std::uint32_t kShownMilliseconds = 5000;
+    static constexpr std::size_t kMostLines = 6;
 
     // Adds a line at time `nowMs`; the oldest line goes when there are
     // more than kMostLines.
