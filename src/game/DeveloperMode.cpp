@@ -47,7 +47,7 @@ void DeveloperMode::Update(CGame& game)
     if (game.map.Name() != watchedMap)
         Watch(game);
     const std::uint32_t nowMs = MillisecondsSinceStart();
-    if (nowMs - lastWatchMs < kWatchPeriodMs)
+    if (nowMs - lastWatchMs < watchPeriodMs)
         return;
     lastWatchMs = nowMs;
     EnterGameFolder();

@@ -227,6 +227,7 @@ TEST(AuthorLoop, F8ReloadsARepackedGroundWithoutARestart)
     LaunchedGame launched({folder.c_str(), "--dev", "--set", "GOLD=3"});
     ASSERT_GT(launched.UntilExploring(), 0);
     CGame& game = launched.game();
+    game.developer.watchPeriodMs = 3600 * 1000;  // only F8 reloads
     game.scriptEngine.SetGlobal("GOLD", CScriptValue(std::int32_t(40)));
     // The hero walks a little, so that its place is not the map's.
     launched.run().Press(SDLK_RIGHT);
@@ -239,6 +240,8 @@ TEST(AuthorLoop, F8ReloadsARepackedGroundWithoutARestart)
     // The packer replaces the whole game folder.
     world.Ground(kSand);
     ASSERT_EQ(world.Pack().status, 0);
+    launched.run().RunFrames(1);
+    EXPECT_TRUE(Near(launched.run().Pixel(300, 300), kMeadow)) << "nothing changes before F8";
     launched.run().Tap(SDLK_F8);
     launched.run().RunFrames(1);
     EXPECT_TRUE(Near(launched.run().Pixel(300, 300), kSand)) << "the new ground tile is shown";
@@ -347,7 +350,10 @@ TEST(AuthorLoop, ReloadKeepsTheRunQueueAndDropsAChangedRunningScript)
     const std::string changedStart = "Console \"new\\n\" ;";
     PlayedWorld world({{50, "Lire \"a\" ; bloque ; Console \"after\\n\" ;"}, {51, "Console \"old\\n\" ;"},
                        {52, "Console \"same\\n\" ;"}});
-    world.beforeStart = [](CGame& game) { game.developer.enabled = true; };
+    world.beforeStart = [](CGame& game) {
+        game.developer.enabled = true;
+        game.developer.watchPeriodMs = 3600 * 1000;
+    };
     world.StartAgain();
     ASSERT_TRUE(world.RunWhenExploring(50));
     ASSERT_GT(world.UntilActive(), 0);
