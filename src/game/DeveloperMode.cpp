@@ -37,9 +37,14 @@ void DeveloperMode::Update(CGame& game)
 
     // Test-play starts once the world's own start is over: a map is shown,
     // no script runs and no world command waits.
-    if (testPlayPending && game.modes.TopType() == 2 && game.scriptEngine.RunQueue().empty() &&
-        game.scriptEngine.CommandQueue().empty())
-        PlaceForTestPlay(game);
+    const bool settled = game.modes.TopType() == 2 && game.scriptEngine.RunQueue().empty() &&
+                         game.scriptEngine.CommandQueue().empty();
+    if (heroPlacementPending && settled) {
+        heroPlacementPending = false;
+        PlaceHero(game);
+    }
+    if (testPlayPending && settled)
+        StartTestPlay(game);
 
     if (!enabled)
         return;
@@ -55,7 +60,7 @@ void DeveloperMode::Update(CGame& game)
         Reload(game);
 }
 
-void DeveloperMode::PlaceForTestPlay(CGame& game)
+void DeveloperMode::StartTestPlay(CGame& game)
 {
     testPlayPending = false;
     const std::vector<CScriptValue> mapArgument = {CScriptValue(testPlayMap)};
@@ -63,6 +68,11 @@ void DeveloperMode::PlaceForTestPlay(CGame& game)
     game.LoadMapCommand(arguments);
     if (!testPlayPlacesHero)
         return;
+    heroPlacementPending = PlaceHero(game) && !game.scriptEngine.RunQueue().empty();
+}
+
+bool DeveloperMode::PlaceHero(CGame& game)
+{
     // Looked up without FindHero, which would print its "NULL returned".
     CHero* hero = nullptr;
     for (const auto& candidate : game.map.Heroes())
@@ -72,7 +82,7 @@ void DeveloperMode::PlaceForTestPlay(CGame& game)
         std::cerr << "--at " << testPlayX << "," << testPlayY << ": the world has no active hero to place"
                   << std::endl;
         Show("--at: the world has no active hero to place");
-        return;
+        return false;
     }
     hero->tileX = static_cast<std::uint16_t>(testPlayX);
     hero->tileY = static_cast<std::uint16_t>(testPlayY);
@@ -80,6 +90,7 @@ void DeveloperMode::PlaceForTestPlay(CGame& game)
     hero->offsetY = 0;
     hero->facing = 1;
     game.map.CenterOnCharacter(1, hero->identifier);
+    return true;
 }
 
 bool DeveloperMode::OnKeyDown(CGame& game, SDLKey key)

@@ -32,7 +32,7 @@ public:
     // Once the world has started: load `map` as LoadMap does and, when
     // `placeHero`, put the active hero on (tileX, tileY) facing down.
     void TestPlay(const std::string& map, bool placeHero, std::int32_t tileX, std::int32_t tileY);
-    bool TestPlayPending() const { return testPlayPending; }
+    bool TestPlayPending() const { return testPlayPending || heroPlacementPending; }
 
     // ---- Hooks the game calls ----
     // The world's scripts are loaded and its start script is about to be
@@ -69,7 +69,9 @@ public:
     std::vector<std::string> OverlayLines(CGame& game, std::size_t maxLines) const;
 
 private:
-    void PlaceForTestPlay(CGame& game);
+    void StartTestPlay(CGame& game);
+    // False when there is no active hero to place.
+    bool PlaceHero(CGame& game);
     void Watch(CGame& game);
     void EnterGameFolder() const;
     void DrawOverlay(CGame& game);
@@ -77,6 +79,9 @@ private:
     void DrawLines(const std::vector<std::string>& lines, int x, int y, int width) const;
 
     bool testPlayPending = false;
+    // The map's start script may place the party itself: the hero is put
+    // on its tile again once that script is over.
+    bool heroPlacementPending = false;
     std::string testPlayMap;
     bool testPlayPlacesHero = false;
     std::int32_t testPlayX = 0;

@@ -31,7 +31,8 @@ std::vector<std::uint8_t> SolidTga(int side, const Rgba& colour)
 }
 
 // The sources of the world "Glimmerford": one 20 x 15 map "field" of one
-// ground tile, a hero standing on (2, 2), a step-on script on (4, 7).
+// ground tile whose start script puts the hero on (9, 9), and a step-on
+// script on (4, 7).
 class GlimmerfordSources {
 public:
     GlimmerfordSources()
@@ -47,6 +48,7 @@ public:
                       "SetHeros 1 , BAS , 2 , 2 , 0 , 0 ;\n"
                       "Console \"start \" GREETING \" \" GOLD \" \" RATE \"\\n\" ;\n"
                       "LoadMap \"field\" ;\nFadeIn ;\n"
+                      "@script 35 the map's start places the hero itself\nSetHeros 1 , HAUT , 9 , 9 , 0 , 0 ;\n"
                       "@script 30\nConsole \"step\" TILEX \",\" TILEY \"\\n\" ;\n"
                       "@script 40 the rest of the game sets them\n"
                       "SetGlobalString \"GREETING\" , \"salut\" ;\nSetGlobalNum \"GOLD\" , 0 ;\n"
@@ -61,6 +63,8 @@ public:
                       "<map version=\"1.10\" orientation=\"orthogonal\" renderorder=\"right-down\" width=\"20\" "
                       "height=\"15\" tilewidth=\"32\" tileheight=\"32\" infinite=\"0\" nextlayerid=\"3\" "
                       "nextobjectid=\"2\">\n"
+                      " <properties>\n  <property name=\"start_script\" type=\"int\" value=\"35\"/>\n"
+                      " </properties>\n"
                       " <tileset firstgid=\"1\" name=\"ground\" tilewidth=\"32\" tileheight=\"32\" tilecount=\"256\" "
                       "columns=\"16\">\n  <properties>\n   <property name=\"texture\" type=\"int\" value=\"10\"/>\n"
                       "  </properties>\n  <image source=\"../art/ground.tga\" width=\"512\" height=\"512\"/>\n"
@@ -179,8 +183,8 @@ TEST(AuthorLoop, AWorldOfAnyNameStartsFromAnotherFolderUnderItsTitle)
     EXPECT_EQ(launched.game().scriptEngine.GetGlobal("RATE").kind, CScriptValue::kFloat);
     EXPECT_EQ(launched.game().map.Name(), "field");
     launched.run().RunFrames(1);
-    EXPECT_TRUE(Near(launched.run().Pixel(300, 300), kMeadow)) << "the packed ground is drawn";
-    EXPECT_TRUE(Near(launched.run().Pixel(2 * 32 + 16, 2 * 32 + 16), PlayedWorld::kHero)) << "and the hero on it";
+    EXPECT_TRUE(Near(launched.run().Pixel(450, 100), kMeadow)) << "the packed ground is drawn";
+    EXPECT_TRUE(Near(launched.run().Pixel(9 * 32 + 16, 9 * 32 + 16), PlayedWorld::kHero)) << "and the hero on it";
 }
 
 TEST(AuthorLoop, TestPlayPutsTheHeroOnTheTileAndStepsStartScripts)
@@ -235,16 +239,16 @@ TEST(AuthorLoop, F8ReloadsARepackedGroundWithoutARestart)
     launched.run().Release(SDLK_RIGHT);
     launched.run().RunFrames(1);
     const CHero before = *Hero(game, 1);
-    EXPECT_TRUE(Near(launched.run().Pixel(300, 300), kMeadow));
+    EXPECT_TRUE(Near(launched.run().Pixel(450, 100), kMeadow));
 
     // The packer replaces the whole game folder.
     world.Ground(kSand);
     ASSERT_EQ(world.Pack().status, 0);
     launched.run().RunFrames(1);
-    EXPECT_TRUE(Near(launched.run().Pixel(300, 300), kMeadow)) << "nothing changes before F8";
+    EXPECT_TRUE(Near(launched.run().Pixel(450, 100), kMeadow)) << "nothing changes before F8";
     launched.run().Tap(SDLK_F8);
     launched.run().RunFrames(1);
-    EXPECT_TRUE(Near(launched.run().Pixel(300, 300), kSand)) << "the new ground tile is shown";
+    EXPECT_TRUE(Near(launched.run().Pixel(450, 100), kSand)) << "the new ground tile is shown";
     const CHero* after = Hero(game, 1);
     ASSERT_NE(after, nullptr);
     EXPECT_EQ(after->tileX, before.tileX);
