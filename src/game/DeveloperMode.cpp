@@ -55,8 +55,9 @@ void DeveloperMode::Update(CGame& game)
     if (nowMs - lastWatchMs < watchPeriodMs)
         return;
     lastWatchMs = nowMs;
-    EnterGameFolder();
-    if (WatchedFilesChanged())
+    // Between a packer's two renames the folder is missing: look again at
+    // the next check rather than reload from the folder on its way out.
+    if (EnterGameFolder() && WatchedFilesChanged())
         Reload(game);
 }
 
@@ -128,10 +129,9 @@ std::vector<std::string> DeveloperMode::ShownErrors()
     return errors.Current(MillisecondsSinceStart());
 }
 
-void DeveloperMode::EnterGameFolder() const
+bool DeveloperMode::EnterGameFolder() const
 {
-    if (!gameFolder.empty())
-        ChangeWorkingDirectory(gameFolder);
+    return gameFolder.empty() || ChangeWorkingDirectory(gameFolder);
 }
 
 void DeveloperMode::Reload(CGame& game)

@@ -73,7 +73,8 @@ private:
     // False when there is no active hero to place.
     bool PlaceHero(CGame& game);
     void Watch(CGame& game);
-    void EnterGameFolder() const;
+    // False when the folder cannot be entered (a packer is replacing it).
+    bool EnterGameFolder() const;
     void DrawOverlay(CGame& game);
     void DrawCollisionBoxes(CGame& game) const;
     void DrawLines(const std::vector<std::string>& lines, int x, int y, int width) const;

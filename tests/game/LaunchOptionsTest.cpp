@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -175,6 +176,30 @@ TEST(LaunchOptions, CommandLinesAndWhatTheyLeadTo)
     for (const char* flag : {"GAME_DIR", "--map", "--at", "--set", "--dev", "--record", "--replay"})
         EXPECT_NE(help.out.find(flag), std::string::npos) << flag;
     EXPECT_FALSE(ParseLine({}).options.developer);
+}
+
+TEST(LaunchOptions, TheGameReceivesWhatTheCommandLineAsks)
+{
+    const Parsed parsed = ParseLine({"--dev", "--map", "n", "--at", "2,3", "--set", "A=1", "--record", "r.txt"});
+    ASSERT_TRUE(parsed.play);
+    CGame game;
+    parsed.options.ApplyTo(game);
+    EXPECT_TRUE(game.developer.enabled);
+    EXPECT_TRUE(game.developer.TestPlayPending());
+    ASSERT_EQ(game.developer.presetGlobals.size(), 1u);
+    EXPECT_EQ(game.developer.presetGlobals[0].second.intValue, 1);
+    // Recording goes through the variable the game has always read.
+    const char* recording = std::getenv("TESSEL_RECORD");
+    EXPECT_STREQ(recording, "r.txt");
+    unsetenv("TESSEL_RECORD");
+
+    CGame plain;
+    ParseLine({}).options.ApplyTo(plain);
+    EXPECT_FALSE(plain.developer.enabled);
+    EXPECT_FALSE(plain.developer.TestPlayPending());
+    EXPECT_TRUE(plain.developer.presetGlobals.empty());
+    EXPECT_EQ(std::getenv("TESSEL_RECORD"), nullptr);
+    EXPECT_EQ(std::getenv("TESSEL_REPLAY"), nullptr);
 }
 
 TEST(LaunchOptions, AGameFolderMustExistAndHoldItsWorld)
