@@ -22,6 +22,9 @@ void DeveloperMode::OnWorldLoaded(CGame& game)
     for (const auto& preset : presetGlobals)
         game.scriptEngine.SetGlobal(preset.first, preset.second);
     if (enabled) {
+        game.scriptEngine.SetCutShortReport([this](std::uint16_t id) {
+            Note("script " + std::to_string(id) + " stopped: its text ends in the middle of a statement");
+        });
         gameFolder = CurrentWorkingDirectory();
         Watch(game);
         lastWatchMs = MillisecondsSinceStart();

@@ -115,6 +115,10 @@ public:
     // Execute then returns as at the end of a frame, still running. For
     // tools and tests that run scripts which may never end.
     void SetStatementLimit(std::uint64_t limit) { statementLimit = limit; }
+    // Told the script's id when a run ends because its text stops in the
+    // middle of a statement (which is then not carried out). Nobody by
+    // default: the run just ends.
+    void SetCutShortReport(std::function<void(std::uint16_t)> report) { cutShortReport = std::move(report); }
 
 private:
     enum class StatementResult { Continue, EndRun, Pause };
@@ -244,4 +248,5 @@ private:
     std::ostream* output;
     std::function<int()> randomSource;
     std::function<std::uint32_t()> clockSource;
+    std::function<void(std::uint16_t)> cutShortReport;
 };

@@ -40,8 +40,11 @@ void CScriptEngine::Execute()
         }
         statementCutShort = false;
         result = RunStatement(run, token);
-        if (statementCutShort)
+        if (statementCutShort) {
             result = StatementResult::EndRun;
+            if (cutShortReport)
+                cutShortReport(run.id);
+        }
         if (!EndStatement(result) || (statementLimit != 0 && ++executed >= statementLimit))
             return;
     }

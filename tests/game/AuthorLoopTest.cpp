@@ -316,7 +316,7 @@ TEST(AuthorLoop, TheOverlayComesAndGoesWithF3)
 
 TEST(AuthorLoop, InDeveloperModeErrorsAreShownOnScreen)
 {
-    PlayedWorld world({{60, "LoadMap \"absent\" ;"}, {61, "SetHeros 9 ;"}});
+    PlayedWorld world({{60, "LoadMap \"absent\" ;"}, {61, "SetHeros 9 ;"}, {62, "Console \"cut\""}});
     world.beforeStart = [](CGame& game) { game.developer.enabled = true; };
     world.StartAgain();
     ASSERT_TRUE(world.RunWhenExploring(61));
@@ -325,15 +325,18 @@ TEST(AuthorLoop, InDeveloperModeErrorsAreShownOnScreen)
     world.run().RunFrames(2);
     world.Run(60);
     world.run().RunFrames(2);
+    world.Run(62);
+    world.run().RunFrames(1);
     const std::string err = testing::internal::GetCapturedStderr();
     testing::internal::GetCapturedStdout();
     EXPECT_NE(err.find("map\\absent.map: "), std::string::npos) << err;
     EXPECT_NE(err.find("SetHeros: 5 argument(s) missing"), std::string::npos) << err;
     const std::vector<std::string> shown = world.game().developer.ShownErrors();
-    ASSERT_EQ(shown.size(), 3u);
+    ASSERT_EQ(shown.size(), 4u);
     EXPECT_EQ(shown[0], "H\xE9ros inexistant! (id 9) dans la fonction SetHeros");
     EXPECT_EQ(shown[1].rfind("SetHeros: 5 argument(s) missing", 0), 0u) << shown[1];
-    EXPECT_EQ(shown[2].rfind("map\\absent.map: ", 0), 0u) << shown[2] << " (newest last)";
+    EXPECT_EQ(shown[2].rfind("map\\absent.map: ", 0), 0u) << shown[2];
+    EXPECT_EQ(shown[3], "script 62 stopped: its text ends in the middle of a statement") << "newest last";
     // Their panel lies along the bottom of the window.
     EXPECT_LT(world.run().Pixel(5, 475).r, 20);
     EXPECT_LT(world.run().Pixel(5, 475).g, 20);
@@ -341,11 +344,14 @@ TEST(AuthorLoop, InDeveloperModeErrorsAreShownOnScreen)
 
 TEST(AuthorLoop, PlayersSeeNoErrorsOnScreen)
 {
-    PlayedWorld world({{60, "LoadMap \"absent\" ;"}});
+    PlayedWorld world({{60, "LoadMap \"absent\" ;"}, {62, "Console \"cut\""}});
     ASSERT_TRUE(world.RunWhenExploring(60));
+    world.Run(62);
     testing::internal::CaptureStderr();
     world.run().RunFrames(2);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("map\\absent.map: "), std::string::npos);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("map\\absent.map: "), std::string::npos);
+    EXPECT_EQ(err.find("script 62"), std::string::npos) << "a cut script ends quietly, as it always has";
     EXPECT_TRUE(world.game().developer.ShownErrors().empty());
 }
 
