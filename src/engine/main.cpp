@@ -2,6 +2,7 @@
 
 #include "game/CGame.h"
 #include "game/LaunchOptions.h"
+#include "platform/QuitSignal.h"
 
 int main(int argc, char** argv)
 {
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     LaunchOptions options;
     if (!options.Parse(argc, argv, std::cout, std::cerr) || !options.EnterGameFolder(std::cerr))
         return options.ExitStatus();
+    CatchQuitSignals();
     CGame* game = new CGame;
     options.ApplyTo(*game);
     game->Run();

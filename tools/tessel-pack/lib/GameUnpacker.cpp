@@ -88,6 +88,8 @@ bool GameUnpacker::Unpack(const std::string& sourceDir)
     world.name = WithoutEnding(worldFile, ".world");
     if (settings.Has("title"))
         world.title = settings.Title();
+    if (settings.GridMovement())
+        world.settings.push_back({"movement", "grid"});
     world.startScript = file.startScript;
     UnpackScripts(file.scripts, folder);
     for (const WorldFile::Texture& texture : file.textures) {
