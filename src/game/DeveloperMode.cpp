@@ -140,8 +140,14 @@ bool DeveloperMode::EnterGameFolder() const
 void DeveloperMode::Reload(CGame& game)
 {
     const std::string worldPath = game.world.fileName.empty() ? game.settings.WorldPath() : game.world.fileName;
-    if (!game.world.ReadWorld(worldPath))
-        Note(worldPath + ": cannot be read; the world stays as it was");
+    if (!game.world.ReadWorld(worldPath)) {
+        // Scripts, pictures and the map stay as they are; the world file is
+        // watched until it can be read again.
+        Note(worldPath + ": cannot be read; nothing is reloaded");
+        game.world.fileName = worldPath;
+        Watch(game);
+        return;
+    }
     for (const CWorld::TextureEntry& texture : game.world.textures)
         if (game.textures.Load(game.scratchImage, "tga\\" + texture.file, texture.name, TextureNearest) != 0)
             Note("tga\\" + texture.file + ": cannot be read");

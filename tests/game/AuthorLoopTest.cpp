@@ -401,3 +401,33 @@ TEST(AuthorLoop, AChangedFileIsReloadedByItself)
     EXPECT_GT(frames, 0) << "the new picture is shown";
     EXPECT_FALSE(world.game().developer.WatchedFilesChanged());
 }
+
+TEST(AuthorLoop, AWorldFileThatCannotBeReadReloadsNothing)
+{
+    PlayedWorld world;
+    world.beforeStart = [](CGame& game) {
+        game.developer.enabled = true;
+        game.developer.watchPeriodMs = 3600 * 1000;
+    };
+    world.StartAgain();
+    ASSERT_GT(world.UntilExploring(), 0);
+    const std::size_t scripts = world.game().scriptEngine.LoadedScripts().size();
+    const std::string worldFile = world.FolderPath() + "/wor/Sylva.world";
+    std::filesystem::rename(worldFile, worldFile + ".away");
+    testing::internal::CaptureStderr();
+    world.run().Tap(SDLK_F8);
+    world.run().RunFrames(1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "wor\\Sylva.world: cannot be read; nothing is reloaded\n");
+    EXPECT_EQ(world.game().scriptEngine.LoadedScripts().size(), scripts);
+    EXPECT_EQ(world.game().map.Name(), "m");
+    EXPECT_TRUE(Near(world.run().Pixel(5, 5), PlayedWorld::kGrass));
+
+    // Back again, it is watched and read as before.
+    std::filesystem::rename(worldFile + ".away", worldFile);
+    EXPECT_TRUE(world.game().developer.WatchedFilesChanged());
+    world.run().Tap(SDLK_F8);
+    world.run().RunFrames(1);
+    EXPECT_EQ(world.game().world.textures.size(), 1u);
+    EXPECT_EQ(world.game().scriptEngine.LoadedScripts().size(), scripts);
+    EXPECT_FALSE(world.game().developer.WatchedFilesChanged());
+}
