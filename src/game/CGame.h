@@ -6,6 +6,7 @@
 #include "engine/Tessel_Engine.h"
 #include "game/CFade.h"
 #include "game/CWorld.h"
+#include "game/DeveloperMode.h"
 #include "game/GameSettings.h"
 #include "game/GamepadInput.h"
 #include "game/KeyBindings.h"
@@ -95,6 +96,8 @@ public:
     // Shortest time between the starts of two frames. Tests set it to 0.
     void SetFramePeriod(std::uint32_t ms) { framePeriodMs = ms; }
 
+    // Test-play, preset globals and developer mode, from the command line.
+    DeveloperMode developer;
     // The game folder's settings, read by Init from GameSettings::kFileName;
     // `settingOverrides` (the command line's, a test's) are applied after
     // the file's and win over them.
@@ -149,6 +152,7 @@ public:
     GridWalk gridWalk;
 
 private:
+    friend class DeveloperMode;
     void SetUpWidgets();
     void AdvanceTopWidget();
     void PaceFrame();
@@ -168,6 +172,7 @@ private:
 
     // One world command; false when it waits for the player or a fade.
     bool RunWorldCommand(const ScriptCommand& command);
+    bool CarryOutWorldCommand(const std::string& name, CommandArguments& arguments);
     void Lire(CommandArguments& arguments);
     void Dire(CommandArguments& arguments);
     void Choix(CommandArguments& arguments);

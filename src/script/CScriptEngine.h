@@ -54,6 +54,14 @@ public:
     // waiting. Its int locals IDMOI = ownerId, and TILEX, TILEY when neither
     // tile coordinate is -1. Id 0 and unknown ids start nothing.
     void RunScript(std::uint16_t id, std::int32_t tileX, std::int32_t tileY, std::int32_t ownerId);
+    // Replaces every loaded script with the records of `paths`, read again
+    // in order (ScriptEngineReload.cpp); `unreadable` gets the paths that
+    // could not be read. Queued runs of a script whose text did not change
+    // go on untouched; one that has not started yet restarts from the new
+    // text with the same IDMOI, TILEX and TILEY; one that has started, or
+    // whose script is gone, is dropped, and its id returned.
+    std::vector<std::uint16_t> ReloadScripts(const std::vector<std::string>& paths,
+                                             std::vector<std::string>& unreadable);
 
     const std::vector<CScript>& LoadedScripts() const { return loadedScripts; }
     const std::deque<CScript>& RunQueue() const { return runQueue; }
@@ -124,6 +132,10 @@ public:
     // sets a limit no real script comes near, so that a script that never
     // ends cannot freeze the window; tools and tests use it too.
     void SetStatementLimit(std::uint64_t limit) { statementLimit = limit; }
+    // Told the script's id when a run ends because its text stops in the
+    // middle of a statement (which is then not carried out). Nobody by
+    // default: the run just ends.
+    void SetCutShortReport(std::function<void(std::uint16_t)> report) { cutShortReport = std::move(report); }
     // Where a run that reaches the limit is named, once per run (null, the
     // default: nowhere).
     void SetLimitReport(std::ostream* stream) { limitReport = stream; }
@@ -260,4 +272,5 @@ private:
     std::ostream* output;
     std::function<int()> randomSource;
     std::function<std::uint32_t()> clockSource;
+    std::function<void(std::uint16_t)> cutShortReport;
 };

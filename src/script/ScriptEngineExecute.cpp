@@ -46,8 +46,11 @@ void CScriptEngine::Execute()
         }
         statementCutShort = false;
         result = RunStatement(run, token);
-        if (statementCutShort)
+        if (statementCutShort) {
             result = StatementResult::EndRun;
+            if (cutShortReport)
+                cutShortReport(run.id);
+        }
         if (!EndStatement(result))
             return;
         if (statementLimit != 0 && ++executed >= statementLimit) {

@@ -74,3 +74,34 @@ TEST(RealKeys, GridStepsFromTheXServerEndOnTiles)
     EXPECT_LT(hero.tileY, 4) << "held: more than one tile";
     EXPECT_EQ(hero.offsetX + hero.offsetY, 0) << "and stopped on a tile";
 }
+
+TEST(RealKeys, DeveloperKeysFromTheXServer)
+{
+    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
+        GTEST_SKIP() << "xdotool or Xvfb is not installed";
+    ASSERT_TRUE(PrivateDisplay::Use());
+    PlayedWorld world;
+    world.beforeStart = [](CGame& game) {
+        game.developer.enabled = true;
+        game.developer.watchPeriodMs = 3600 * 1000;
+    };
+    world.StartAgain();
+    ASSERT_GT(world.UntilExploring(), 0);
+    world.game().SetFramePeriod(30);
+    std::system("xdotool mousemove 100 100");
+
+    PlayWhileTyping(world, "key F3", 15);
+    EXPECT_TRUE(world.game().developer.overlayShown) << "F3 shows the overlay";
+    EXPECT_LT(world.run().Pixel(5, 5).g, PlayedWorld::kGrass.g / 2);
+    PlayWhileTyping(world, "key F3", 15);
+    EXPECT_FALSE(world.game().developer.overlayShown) << "and hides it again";
+
+    // Files are not looked at by themselves here: F8 brings the new ground in.
+    world.Folder().SolidPicture("grass.tga", 0, 0, 255);
+    world.run().RunFrames(2);
+    EXPECT_EQ(world.run().Pixel(5, 5).g, PlayedWorld::kGrass.g);
+    PlayWhileTyping(world, "key F8", 12);
+    const Rgba ground = world.run().Pixel(5, 5);
+    EXPECT_EQ(ground.b, 255);
+    EXPECT_EQ(ground.g, 0);
+}

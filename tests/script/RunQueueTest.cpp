@@ -251,3 +251,40 @@ TEST(StatementLimit, ARunPastTheLimitGoesOnNextFrameAndIsNamedOnce)
         EXPECT_EQ(harness.TakeOutput(), "4");
     }
 }
+
+TEST(RunQueue, ReloadingContainersKeepsWhatItCanOfTheQueue)
+{
+    TempDir dir;
+    const std::string first = dir.Write("a.tsl", Container({{1, "Console \"one\" ; bloque Console \"1b\" ;"},
+                                                            {2, "Console \"two\" TILEX IDMOI ;"},
+                                                            {3, "Console \"three\" ;"},
+                                                            {4, "Console \"four\" ;"}}));
+    ScriptHarness harness;
+    ASSERT_TRUE(harness.engine.LoadScriptFile(first));
+    harness.engine.SetGlobal("kept", CScriptValue(std::int32_t(7)));
+    harness.Start(1);
+    harness.Start(2, 5, 6, 9);
+    harness.Start(3);
+    harness.Start(4);
+    harness.engine.Resume();
+    harness.engine.Execute();
+    EXPECT_EQ(harness.TakeOutput(), "one") << "script 1 waits in bloque";
+
+    // Script 1 (under way) and 2 (waiting) change, 3 stays, 4 is gone.
+    dir.Write("a.tsl", Container({{1, "Console \"ONE\" ;"}, {2, "Console \"TWO\" TILEX IDMOI ;"},
+                                  {3, "Console \"three\" ;"}}));
+    std::vector<std::string> unreadable;
+    const std::vector<std::uint16_t> dropped =
+        harness.engine.ReloadScripts({first, dir.File("absent.tsl")}, unreadable);
+    EXPECT_EQ(dropped, (std::vector<std::uint16_t>{1, 4}));
+    EXPECT_EQ(unreadable, (std::vector<std::string>{dir.File("absent.tsl")}));
+    ASSERT_EQ(harness.engine.RunQueue().size(), 2u);
+    EXPECT_EQ(harness.engine.LoadedScripts().size(), 3u);
+    EXPECT_EQ(harness.engine.GetGlobal("kept").AsInt(), 7);
+
+    harness.RunToEnd();
+    EXPECT_EQ(harness.TakeOutput(), "TWO59three") << "the waiting run takes the new text with its presets";
+    harness.Start(1);
+    harness.RunToEnd();
+    EXPECT_EQ(harness.TakeOutput(), "ONE");
+}
