@@ -12,6 +12,7 @@
 #include "lib/WorldFile.h"
 #include "lib/WorldSource.h"
 #include "game/GameSettings.h"
+#include "shared/SourceFile.h"
 #include "world/MapFileReader.h"
 
 namespace {
@@ -44,12 +45,11 @@ void GamePacker::Error(const WorldSpec::Place& place, const std::string& message
 
 bool GamePacker::ReadText(const std::string& relative, const WorldSpec::Place& place, std::string& text)
 {
-    std::ifstream file(SourcePath(relative), std::ios::binary);
-    if (!file) {
-        Error(place, "cannot open " + relative);
+    std::string error;
+    if (!SourceFile::Read(SourcePath(relative), text, error)) {
+        Error(place, relative + " " + error);
         return false;
     }
-    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     return true;
 }
 
@@ -69,12 +69,11 @@ bool GamePacker::Build()
 {
     const std::size_t errorsBefore = diagnostics.ErrorCount();
     std::string json;
-    std::ifstream file(SourcePath(kWorldJson), std::ios::binary);
-    if (!file) {
-        diagnostics.Error(kWorldJson, 0, 0, "cannot open " + SourcePath(kWorldJson));
+    std::string error;
+    if (!SourceFile::Read(SourcePath(kWorldJson), json, error)) {
+        diagnostics.Error(kWorldJson, 0, 0, SourcePath(kWorldJson) + " " + error);
         return false;
     }
-    json.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     if (!WorldSource::Parse(json, kWorldJson, world, diagnostics) && world.name.empty())
         return false;
     PackScripts();
@@ -131,7 +130,7 @@ bool GamePacker::PackPicture(const std::string& path, const std::string& display
 {
     Picture picture;
     std::string error;
-    if (!Picture::Load(path, picture, error)) {
+    if (!Picture::Load(path, picture, error, Picture::kLargestGameSide)) {
         Error(place, display + ": " + error);
         return false;
     }

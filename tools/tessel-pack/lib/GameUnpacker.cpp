@@ -6,12 +6,14 @@
 #include <iterator>
 
 #include "lib/OutputFolder.h"
+#include "lib/PathCheck.h"
 #include "lib/Picture.h"
 #include "lib/ScriptSource.h"
 #include "lib/TiledMap.h"
 #include "lib/WorldFile.h"
 #include "lib/WorldSource.h"
 #include "script/ScriptContainer.h"
+#include "shared/SourceFile.h"
 
 namespace fs = std::filesystem;
 
@@ -33,16 +35,30 @@ GameUnpacker::GameUnpacker(std::string gameDir, Diagnostics& diagnostics)
 
 bool GameUnpacker::ReadGameFile(const std::string& relative, std::vector<std::uint8_t>& bytes, bool required)
 {
-    std::ifstream file(fs::path(gameDir) / relative, std::ios::binary);
-    if (!file) {
-        if (required)
-            diagnostics.Error(gameDir + "/" + relative, 0, 0, "cannot open the file");
-        else
-            diagnostics.Warning(gameDir + "/" + relative, 0, 0, "is missing; it is left out of the sources");
+    const std::string path = (fs::path(gameDir) / relative).string();
+    std::error_code missing;
+    if (!required && !fs::exists(path, missing)) {
+        diagnostics.Warning(gameDir + "/" + relative, 0, 0, "is missing; it is left out of the sources");
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::string text;
+    std::string error;
+    if (!SourceFile::Read(path, text, error)) {
+        diagnostics.Error(gameDir + "/" + relative, 0, 0, error);
+        return false;
+    }
+    bytes.assign(text.begin(), text.end());
     return true;
+}
+
+bool GameUnpacker::NameStaysInside(const std::string& name, const std::string& folder)
+{
+    const std::string refusal = PathCheck::FileNameRefusal(name);
+    if (refusal.empty())
+        return true;
+    diagnostics.Error(gameDir + "/" + folder, 0, 0, "the game names the file \"" + name + "\", which " + refusal +
+                                                         "; it is not read");
+    return false;
 }
 
 std::string GameUnpacker::FindWorldFile()
@@ -104,6 +120,8 @@ bool GameUnpacker::Unpack(const std::string& sourceDir)
 void GameUnpacker::UnpackScripts(const std::vector<std::string>& containers, OutputFolder& folder)
 {
     for (const std::string& container : containers) {
+        if (!NameStaysInside(container, "tsl"))
+            continue;
         std::vector<std::uint8_t> bytes;
         if (!ReadGameFile("tsl/" + container, bytes, false))
             continue;
@@ -132,6 +150,8 @@ std::string GameUnpacker::PictureSource(const std::string& tgaFile, OutputFolder
     if (made != pngOfTga.end())
         return made->second;
     std::string& source = pngOfTga[tgaFile];
+    if (!NameStaysInside(tgaFile, "tga"))
+        return source;
     Picture picture;
     std::string error;
     const fs::path path = fs::path(gameDir) / "tga" / tgaFile;
@@ -139,7 +159,7 @@ std::string GameUnpacker::PictureSource(const std::string& tgaFile, OutputFolder
         diagnostics.Warning(gameDir + "/tga/" + tgaFile, 0, 0, "is missing; it is left out of the sources");
         return source;
     }
-    if (!Picture::Load(path.string(), picture, error)) {
+    if (!Picture::Load(path.string(), picture, error, Picture::kLargestGameSide)) {
         diagnostics.Error(gameDir + "/tga/" + tgaFile, 0, 0, error);
         return source;
     }

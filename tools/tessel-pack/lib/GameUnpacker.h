@@ -24,6 +24,9 @@ public:
 
 private:
     bool ReadGameFile(const std::string& relative, std::vector<std::uint8_t>& bytes, bool required);
+    // Whether a name the game's files give (a container, a picture) is one
+    // plain file name in `folder`; reports it when not.
+    bool NameStaysInside(const std::string& name, const std::string& folder);
     std::string FindWorldFile();
     void UnpackScripts(const std::vector<std::string>& containers, OutputFolder& folder);
     // The PNG source of a picture of tga\, made once; "" when it cannot be.

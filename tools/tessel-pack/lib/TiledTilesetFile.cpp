@@ -13,6 +13,10 @@ void ReadExternalTileset(const std::string& mapPath, const std::string& mapDispl
     const std::string display = TiledPath::Beside(mapDisplay, source);
     tileset.file = mapDisplay;
     tileset.line = line;
+    if (!TiledPath::StaysInside(mapDisplay, line, source, diagnostics)) {
+        tileset.loaded = false;
+        return;
+    }
     if (!std::ifstream(path, std::ios::binary)) {
         diagnostics.Error(mapDisplay, line, 0, "the tileset file '" + source + "' (" + display +
                                                    ") cannot be opened: the map's tiles from it would be lost");

@@ -58,8 +58,17 @@ static const std::size_t kMaxIndexedBytes = 4 << 20;
 
 bool TmjReader::Load(json& document)
 {
-    if (!TiledPath::ReadText(path, text)) {
-        diagnostics.Error(display, 0, 0, "cannot be opened");
+    std::string readError;
+    if (!TiledPath::ReadText(path, text, readError)) {
+        diagnostics.Error(display, 0, 0, readError);
+        return false;
+    }
+    std::size_t tooDeep = 0;
+    if (JsonPositions::TooDeep(text, tooDeep)) {
+        int line = 0, column = 0;
+        JsonPositions::LineColumn(text, tooDeep, line, column);
+        diagnostics.Error(display, line, column, "lists and objects nest more than " +
+                                                     std::to_string(JsonPositions::kMaxDepth) + " deep here");
         return false;
     }
     try {
@@ -164,8 +173,8 @@ void TmjReader::ReadTilesetObject(const json& object, const std::string& pointer
     tileset.spacing = int(Int(object, "spacing"));
     tileset.properties = ReadProperties(object, pointer);
     const std::string image = Text(object, "image");
-    if (!image.empty()) {
-        tileset.hasImage = true;
+    tileset.hasImage = !image.empty();
+    if (!image.empty() && TiledPath::StaysInside(display, tileset.line, image, diagnostics)) {
         tileset.imagePath = TiledPath::Beside(path, image);
         tileset.imageDisplay = TiledPath::Beside(display, image);
     }

@@ -24,8 +24,9 @@ TmxReader::TmxReader(const std::string& path, const std::string& display, Diagno
 
 bool TmxReader::Load(pugi::xml_document& document, const char* rootName)
 {
-    if (!TiledPath::ReadText(path, text)) {
-        diagnostics.Error(display, 0, 0, "cannot be opened");
+    std::string readError;
+    if (!TiledPath::ReadText(path, text, readError)) {
+        diagnostics.Error(display, 0, 0, readError);
         return false;
     }
     lineStarts.assign(1, 0);
@@ -131,6 +132,9 @@ void TmxReader::ReadTilesetElement(const pugi::xml_node& element, TiledTileset& 
     const pugi::xml_node image = element.child("image");
     if (image && image.attribute("source")) {
         tileset.hasImage = true;
+    }
+    if (image && image.attribute("source") &&
+        TiledPath::StaysInside(display, Line(image), image.attribute("source").as_string(), diagnostics)) {
         tileset.imagePath = TiledPath::Beside(path, image.attribute("source").as_string());
         tileset.imageDisplay = TiledPath::Beside(display, image.attribute("source").as_string());
     }
