@@ -6,6 +6,7 @@
 #include <set>
 
 #include "lib/PathCheck.h"
+#include "lib/TiledLayerData.h"
 #include "lib/TiledObjectConverter.h"
 #include "lib/TiledPath.h"
 #include "lib/TilesetPicture.h"
@@ -81,6 +82,12 @@ bool TiledMapConverter::CheckMapShape()
                                    ": a map file holds 1 to 65535 tiles a side (16 bits)");
             good = false;
         }
+    }
+    if (good && source.width * source.height > TiledLayerData::kMaxCells) {
+        Error(source.line, "the map is " + std::to_string(source.width) + " x " + std::to_string(source.height) +
+                               " tiles: a map may have at most " + std::to_string(TiledLayerData::kMaxCells) +
+                               " tiles (4096 x 4096), as the game holds it whole in memory");
+        good = false;
     }
     return good;
 }

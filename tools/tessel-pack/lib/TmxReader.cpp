@@ -104,7 +104,7 @@ bool TmxReader::ReadMap(TiledSource& map)
             ReadTilesetElement(element, tileset);
         map.tilesets.push_back(tileset);
     }
-    ReadLayers(root, map);
+    ReadLayers(root, map, 0);
     return true;
 }
 
@@ -142,8 +142,12 @@ void TmxReader::ReadTilesetElement(const pugi::xml_node& element, TiledTileset& 
         tileset.tileProperties[int(IntAttribute(tile, "id"))] = ReadProperties(tile);
 }
 
-void TmxReader::ReadLayers(const pugi::xml_node& parent, TiledSource& map)
+void TmxReader::ReadLayers(const pugi::xml_node& parent, TiledSource& map, std::size_t depth)
 {
+    if (depth > kMaxGroupDepth) {
+        Error(parent, "layer groups nest more than " + std::to_string(kMaxGroupDepth) + " deep here");
+        return;
+    }
     for (const pugi::xml_node& element : parent.children()) {
         const std::string kind = element.name();
         if (kind == "layer")
@@ -151,7 +155,7 @@ void TmxReader::ReadLayers(const pugi::xml_node& parent, TiledSource& map)
         else if (kind == "objectgroup")
             ReadObjectGroup(element, map);
         else if (kind == "group")
-            ReadLayers(element, map);
+            ReadLayers(element, map, depth + 1);
     }
 }
 
@@ -171,6 +175,14 @@ void TmxReader::ReadTileLayer(const pugi::xml_node& element, TiledSource& map)
     }
     const std::string encoding = data.attribute("encoding").as_string();
     const std::size_t count = std::size_t(std::max(0LL, layer.width)) * std::size_t(std::max(0LL, layer.height));
+    cellsRead += count;
+    if (cellsRead > std::size_t(TiledLayerData::kMaxCellsInAll)) {
+        diagnostics.Error(display, Line(element), 0, "layer '" + layer.name + "': the tile layers hold more than " +
+                                                  std::to_string(TiledLayerData::kMaxCellsInAll) +
+                                                  " tiles in all; it is not read");
+        map.layers.push_back(layer);
+        return;
+    }
     std::string error;
     bool decoded = true;
     if (encoding == "csv")
