@@ -5,13 +5,16 @@
 #include <iterator>
 
 #include "lib/FontSheet.h"
+#include "lib/MapFileWriter.h"
 #include "lib/OutputFolder.h"
 #include "lib/Picture.h"
 #include "lib/ScriptLinter.h"
 #include "lib/TiledMap.h"
 #include "lib/WorldFile.h"
 #include "lib/WorldSource.h"
+#include "game/CWorld.h"
 #include "game/GameSettings.h"
+#include "script/ScriptContainer.h"
 #include "shared/SourceFile.h"
 #include "world/MapFileReader.h"
 
@@ -47,7 +50,7 @@ bool GamePacker::ReadText(const std::string& relative, const WorldSpec::Place& p
 {
     std::string error;
     if (!SourceFile::Read(SourcePath(relative), text, error)) {
-        Error(place, relative + " " + error);
+        Error(place, error == "cannot be opened" ? "cannot open " + relative : relative + " " + error);
         return false;
     }
     return true;
@@ -71,7 +74,8 @@ bool GamePacker::Build()
     std::string json;
     std::string error;
     if (!SourceFile::Read(SourcePath(kWorldJson), json, error)) {
-        diagnostics.Error(kWorldJson, 0, 0, SourcePath(kWorldJson) + " " + error);
+        diagnostics.Error(kWorldJson, 0, 0, error == "cannot be opened" ? "cannot open " + SourcePath(kWorldJson)
+                                                                        : SourcePath(kWorldJson) + " " + error);
         return false;
     }
     if (!WorldSource::Parse(json, kWorldJson, world, diagnostics) && world.name.empty())
@@ -81,7 +85,48 @@ bool GamePacker::Build()
     PackTextures();
     PackMaps();
     PackWorldFile();
+    if (diagnostics.ErrorCount() == errorsBefore)
+        CheckReadBack();
     return diagnostics.ErrorCount() == errorsBefore;
+}
+
+// Every binary file is read back with the game's own readers before it is
+// written: a file the game would refuse, or read differently, is an error
+// here rather than a surprise when playing.
+void GamePacker::CheckReadBack()
+{
+    for (const auto& file : files) {
+        const std::string& path = file.first;
+        const std::vector<std::uint8_t>& bytes = file.second;
+        std::string why;
+        if (path.compare(0, 4, "map/") == 0) {
+            MapFile map;
+            const MapFileResult parsed = ParseMapFile(bytes, map);
+            if (!parsed.accepted)
+                why = parsed.reason;
+            else if (WriteMapFile(map) != bytes)
+                why = "the game reads other values than were packed";
+        } else if (path.compare(0, 4, "wor/") == 0) {
+            CWorld world;
+            WorldFile read;
+            if (!world.ParseWorld(bytes, &why) && why.empty())
+                why = "the world file is refused";
+            else if (why.empty() && (!read.Parse(bytes) || read.Bytes() != bytes))
+                why = "the game reads other values than were packed";
+        } else if (path.compare(0, 4, "tsl/") == 0) {
+            std::vector<SourceScript> scripts;
+            for (const ScriptContainer::Record& record : ScriptContainer::Parse(bytes)) {
+                scripts.emplace_back();
+                scripts.back().id = record.id;
+                scripts.back().text = record.text;
+            }
+            if (ScriptSource::Container(scripts) != bytes)
+                why = "a script holds a 0 byte, which would end it early and start a false script";
+        }
+        if (!why.empty())
+            diagnostics.Error(madeFrom[path], 0, 0, "would be packed into " + path + ", which the game cannot read "
+                                                    "back: " + why);
+    }
 }
 
 void GamePacker::PackScripts()
@@ -213,7 +258,7 @@ void GamePacker::PackWorldFile()
 
 bool GamePacker::Write(const std::string& gameDir)
 {
-    OutputFolder folder(gameDir, "wor");
+    OutputFolder folder(gameDir, sourceDir, "wor", OutputFolder::IsLegacyGameFile);
     if (!folder.Open(diagnostics))
         return false;
     for (const auto& file : files)

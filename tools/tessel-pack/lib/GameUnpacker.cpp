@@ -98,7 +98,9 @@ bool GameUnpacker::Unpack(const std::string& sourceDir)
         diagnostics.Error(gameDir + "/wor/" + worldFile, 0, 0, "the world file ends too early");
         return false;
     }
-    OutputFolder folder(sourceDir, "world.json");
+    // Sources written before the list was kept may have been edited since:
+    // none of their files counts as the tool's own.
+    OutputFolder folder(sourceDir, gameDir, "world.json", nullptr);
     if (!folder.Open(diagnostics))
         return false;
     world.name = WithoutEnding(worldFile, ".world");
