@@ -100,6 +100,17 @@ TEST(HostileSource, IsRefusedWithItsFileAndNothingIsWritten)
         {"a 359-byte map of 32768 x 32768 tiles", World(kMapEntry), "maps/m.tmx", Tmx(32768, 32768, ""),
          "maps/m.tmx:2: error: the map is 32768 x 32768 tiles: a map may have at most 16777216 tiles (4096 x "
          "4096), as the game holds it whole in memory"},
+        {"layer groups nested 300 deep", World(kMapEntry), "maps/m.tmx",
+         "<map orientation=\"orthogonal\" width=\"1\" height=\"1\" tilewidth=\"32\" tileheight=\"32\">\n" +
+             [] {
+                 std::string groups;
+                 for (int i = 0; i < 300; ++i)
+                     groups += "<group>";
+                 for (int i = 0; i < 300; ++i)
+                     groups += "</group>";
+                 return groups;
+             }() + "\n</map>\n",
+         "maps/m.tmx:2: error: layer groups nest more than 256 deep here"},
         {"a Tiled JSON map nested 50000 deep", World(", \"maps\": [ { \"source\": \"m.tmj\" } ]"), "m.tmj",
          "{ \"type\": \"map\", \"x\": " + Nested('{', '}', 1) + ", \"y\": " + Nested('[', ']', 50000) + " }",
          "m.tmj:1:287: error: lists and objects nest more than 256 deep here"},
