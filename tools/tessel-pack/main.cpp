@@ -51,7 +51,7 @@ int main(int argc, char** argv)
                    "Source folder: world.json and the script sources, pictures and maps it names");
     app.add_option("-o,--output", output,
                    "Folder to write: the game folder (wor/, map/, tsl/, tga/) or, with --unpack, the source "
-                   "folder. It is written whole or not at all, and replaces an earlier one made by this tool");
+                   "folder. It is written whole or not at all; of its files, only those this tool wrote are replaced");
     app.add_flag("--check", check, "Read and check the sources and report every problem, without writing anything");
     app.add_flag("--werror", werror, "Treat warnings as errors: any warning makes the run fail");
     app.add_option("--unpack", unpack,

@@ -19,7 +19,8 @@ public:
 
     // Reads and checks everything; true when no error was found.
     bool Build();
-    // Writes what Build made to `gameDir` (replacing a game folder there).
+    // Writes what Build made to `gameDir`, replacing only the files this
+    // tool wrote there before (see OutputFolder).
     bool Write(const std::string& gameDir);
 
     // Files of the game folder by their path in it ("tsl/village.tsl").
