@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include "TiledTestMap.h"
+#include "support/MapFileBuilder.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
 
@@ -167,12 +168,16 @@ TEST(HostileSource, AnUnpackedGameNamesNoFileOutsideItsFolders)
     // "../x.tga"; both files exist where those names would lead.
     dir.Write("game/wor/W.world", std::string("../../outside\0\0\5\0../x.tga\0\0\0\0", 30));
     dir.Write("outside", std::string("\1\0Console 1 ;\0", 14));
+    // A map whose texture table names "../../y.tga".
+    dir.Write("game/map/m.map", MapFileBuilder(1, 1, 1).Texture(9, "../../y.tga").Bytes());
     dir.Write("game/x.tga", std::string("not read"));
     const ToolRun run = ToolRun::Of("tessel-pack", "--unpack game -o src", dir);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "game/tsl: error: the game names the file \"../../outside\", which holds a '/': it must be "
+    EXPECT_EQ(run.err, "game/wor/W.world: error: names the file tsl\\../../outside, which holds a '/': it must be "
                        "one file name, without folders; it is not read\n"
-                       "game/tga: error: the game names the file \"../x.tga\", which holds a '/': it must be one "
+                       "game/wor/W.world: error: names the file tga\\../x.tga, which holds a '/': it must be one "
+                       "file name, without folders; it is not read\n"
+                       "game/map/m.map: error: names the file tga\\../../y.tga, which holds a '/': it must be one "
                        "file name, without folders; it is not read\n");
     EXPECT_FALSE(fs::exists(dir.File("src")));
     EXPECT_FALSE(fs::exists(dir.File("outside.txt")));

@@ -165,3 +165,19 @@ TEST(OutputFolder, TheOutputIsApartFromWhatItIsMadeFrom)
     EXPECT_EQ(Text(dir.File("back/notes.txt")), "mine");
     EXPECT_TRUE(fs::exists(dir.File("back/world.json")));
 }
+
+TEST(OutputFolder, AListNamingFilesOutsideTheFolderIsRefusedWhole)
+{
+    TempDir dir;
+    WriteSources(dir, "art/a.png");
+    dir.Write("outside.txt", std::string("keep"));
+    dir.Write("game/wor/W.world", std::string("old"));
+    dir.Write(std::string("game/") + OutputFolder::kManifest, std::string("# list\nwor/W.world\n../outside.txt\n"));
+    const ToolRun run = ToolRun::Of("tessel-pack", "src -o game", dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, std::string("game/") + OutputFolder::kManifest +
+                           ":3: error: names a file that leads outside the folder (\"..\" past its top): the list "
+                           "is damaged, so nothing in the folder is replaced\n");
+    EXPECT_EQ(Text(dir.File("outside.txt")), "keep");
+    EXPECT_EQ(Text(dir.File("game/wor/W.world")), "old");
+}

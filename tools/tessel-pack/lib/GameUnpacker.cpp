@@ -51,13 +51,13 @@ bool GameUnpacker::ReadGameFile(const std::string& relative, std::vector<std::ui
     return true;
 }
 
-bool GameUnpacker::NameStaysInside(const std::string& name, const std::string& folder)
+bool GameUnpacker::NameStaysInside(const std::string& name, const std::string& folder, const std::string& listedIn)
 {
     const std::string refusal = PathCheck::FileNameRefusal(name);
     if (refusal.empty())
         return true;
-    diagnostics.Error(gameDir + "/" + folder, 0, 0, "the game names the file \"" + name + "\", which " + refusal +
-                                                         "; it is not read");
+    diagnostics.Error(gameDir + "/" + listedIn, 0, 0, "names the file " + folder + "\\" + name + ", which " +
+                                                           refusal + "; it is not read");
     return false;
 }
 
@@ -107,9 +107,9 @@ bool GameUnpacker::Unpack(const std::string& sourceDir)
     if (settings.Has("title"))
         world.title = settings.Title();
     world.startScript = file.startScript;
-    UnpackScripts(file.scripts, folder);
+    UnpackScripts(file.scripts, "wor/" + worldFile, folder);
     for (const WorldFile::Texture& texture : file.textures) {
-        const std::string source = PictureSource(texture.file, folder);
+        const std::string source = PictureSource(texture.file, "wor/" + worldFile, folder);
         if (!source.empty())
             world.textures.push_back({texture.name, source, texture.file, {}});
     }
@@ -119,10 +119,11 @@ bool GameUnpacker::Unpack(const std::string& sourceDir)
     return diagnostics.ErrorCount() == errorsBefore && folder.Commit(diagnostics);
 }
 
-void GameUnpacker::UnpackScripts(const std::vector<std::string>& containers, OutputFolder& folder)
+void GameUnpacker::UnpackScripts(const std::vector<std::string>& containers, const std::string& listedIn,
+                                 OutputFolder& folder)
 {
     for (const std::string& container : containers) {
-        if (!NameStaysInside(container, "tsl"))
+        if (!NameStaysInside(container, "tsl", listedIn))
             continue;
         std::vector<std::uint8_t> bytes;
         if (!ReadGameFile("tsl/" + container, bytes, false))
@@ -146,13 +147,14 @@ void GameUnpacker::UnpackScripts(const std::vector<std::string>& containers, Out
     }
 }
 
-std::string GameUnpacker::PictureSource(const std::string& tgaFile, OutputFolder& folder)
+std::string GameUnpacker::PictureSource(const std::string& tgaFile, const std::string& listedIn,
+                                        OutputFolder& folder)
 {
     const auto made = pngOfTga.find(tgaFile);
     if (made != pngOfTga.end())
         return made->second;
     std::string& source = pngOfTga[tgaFile];
-    if (!NameStaysInside(tgaFile, "tga"))
+    if (!NameStaysInside(tgaFile, "tga", listedIn))
         return source;
     Picture picture;
     std::string error;
@@ -192,7 +194,7 @@ void GameUnpacker::UnpackMaps(OutputFolder& folder)
         fs::create_directories(fs::path(folder.Path()) / "maps", error);
         const std::string tmx = (fs::path(folder.Path()) / "maps" / (name + ".tmx")).string();
         auto pictureFor = [&](const std::string& tgaFile) {
-            const std::string source = PictureSource(tgaFile, folder);
+            const std::string source = PictureSource(tgaFile, "map/" + name + ".map", folder);
             return source.empty() ? std::string() : "../" + source;
         };
         if (ExportTiledMap(bytes, tmx, pictureFor, diagnostics))
