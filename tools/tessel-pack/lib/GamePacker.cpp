@@ -5,16 +5,14 @@
 #include <iterator>
 
 #include "lib/FontSheet.h"
-#include "lib/MapFileWriter.h"
 #include "lib/OutputFolder.h"
 #include "lib/Picture.h"
+#include "lib/ReadBack.h"
 #include "lib/ScriptLinter.h"
 #include "lib/TiledMap.h"
 #include "lib/WorldFile.h"
 #include "lib/WorldSource.h"
-#include "game/CWorld.h"
 #include "game/GameSettings.h"
-#include "script/ScriptContainer.h"
 #include "shared/SourceFile.h"
 #include "world/MapFileReader.h"
 
@@ -85,48 +83,7 @@ bool GamePacker::Build()
     PackTextures();
     PackMaps();
     PackWorldFile();
-    if (diagnostics.ErrorCount() == errorsBefore)
-        CheckReadBack();
     return diagnostics.ErrorCount() == errorsBefore;
-}
-
-// Every binary file is read back with the game's own readers before it is
-// written: a file the game would refuse, or read differently, is an error
-// here rather than a surprise when playing.
-void GamePacker::CheckReadBack()
-{
-    for (const auto& file : files) {
-        const std::string& path = file.first;
-        const std::vector<std::uint8_t>& bytes = file.second;
-        std::string why;
-        if (path.compare(0, 4, "map/") == 0) {
-            MapFile map;
-            const MapFileResult parsed = ParseMapFile(bytes, map);
-            if (!parsed.accepted)
-                why = parsed.reason;
-            else if (WriteMapFile(map) != bytes)
-                why = "the game reads other values than were packed";
-        } else if (path.compare(0, 4, "wor/") == 0) {
-            CWorld world;
-            WorldFile read;
-            if (!world.ParseWorld(bytes, &why) && why.empty())
-                why = "the world file is refused";
-            else if (why.empty() && (!read.Parse(bytes) || read.Bytes() != bytes))
-                why = "the game reads other values than were packed";
-        } else if (path.compare(0, 4, "tsl/") == 0) {
-            std::vector<SourceScript> scripts;
-            for (const ScriptContainer::Record& record : ScriptContainer::Parse(bytes)) {
-                scripts.emplace_back();
-                scripts.back().id = record.id;
-                scripts.back().text = record.text;
-            }
-            if (ScriptSource::Container(scripts) != bytes)
-                why = "a script holds a 0 byte, which would end it early and start a false script";
-        }
-        if (!why.empty())
-            diagnostics.Error(madeFrom[path], 0, 0, "would be packed into " + path + ", which the game cannot read "
-                                                    "back: " + why);
-    }
 }
 
 void GamePacker::PackScripts()
@@ -143,6 +100,10 @@ void GamePacker::PackScripts()
                                     "script " + std::to_string(script.id) +
                                         " is defined twice in the world; the game takes the one loaded first");
         }
+        // What goes into a binary file is read back as the game reads it.
+        const std::string misread = ReadBack::ContainerRefusal(source.scripts);
+        if (!misread.empty())
+            Error(entry.place, entry.source + " cannot be packed into tsl/" + entry.file + ": " + misread);
         Add("tsl/" + entry.file, ScriptSource::Container(source.scripts), entry.source, entry.place);
         sources.push_back(std::move(source));
     }
@@ -207,6 +168,9 @@ void GamePacker::PackMaps()
             continue;
         for (const MapPicture& picture : imported.pictures)
             PackPicture(picture.sourcePath, picture.sourcePath, picture.tgaFile, entry.place);
+        const std::string misread = ReadBack::MapRefusal(imported.mapBytes);
+        if (!misread.empty())
+            Error(entry.place, entry.source + " cannot be packed into a map the game reads: " + misread);
         CheckMapScripts(imported.mapBytes, entry.source);
         Add("map/" + entry.name + ".map", std::move(imported.mapBytes), entry.source, entry.place);
     }
@@ -244,6 +208,9 @@ void GamePacker::PackWorldFile()
     file.startScript = world.startScript;
     if (world.name.empty())
         return;
+    const std::string misread = ReadBack::WorldRefusal(file);
+    if (!misread.empty())
+        Error(WorldSpec::Place(), "cannot be packed into wor/" + world.name + ".world: " + misread);
     Add("wor/" + world.name + ".world", file.Bytes(), kWorldJson, WorldSpec::Place());
     // The game folder's settings: which world to open and how to show it.
     std::string settings = "# Written by tessel-pack from world.json; the game reads it at start.\n" +

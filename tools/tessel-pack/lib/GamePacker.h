@@ -38,7 +38,6 @@ private:
                      const WorldSpec::Place& place);
     void CheckMapScripts(const std::vector<std::uint8_t>& mapBytes, const std::string& display);
     void PackWorldFile();
-    void CheckReadBack();
     std::string SourcePath(const std::string& relative) const;
     void Error(const WorldSpec::Place& place, const std::string& message);
 
