@@ -21,6 +21,7 @@
 #include "widgets/CStatBox.h"
 #include "widgets/CTextBox.h"
 #include "world/CMap.h"
+#include "world/GridWalk.h"
 #include "world/TilePos.h"
 
 class CMenuBase;
@@ -136,6 +137,8 @@ public:
     // kept across maps.
     TilePos lastStepTile;
     std::uint16_t lastStepFacing = 0;
+    // The hero's steps when the settings ask for grid movement.
+    GridWalk gridWalk;
 
 private:
     void SetUpWidgets();
@@ -146,8 +149,13 @@ private:
     // only the next key-down (a repeat) sets it again.
     bool ConsumeKey(SDLKey sym);
     void WalkOnMap(CHero& hero);
+    // The arrows held, indexed by direction.
+    GridWalk::Arrows HeldArrows() const;
     // True when the action started a character's script.
     bool ActOnMap(const CHero& hero);
+    // The character whose collision box holds the free walker's action
+    // point, or null.
+    const CPerso* CharacterAtActionPoint(const CHero& hero) const;
     void ConfirmTopMode();
 
     // One world command; false when it waits for the player or a fade.

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
-#include <utility>
 #include <vector>
 
 #include "platform/DataFile.h"
@@ -41,18 +40,32 @@ std::string SaveScreenCapture(int width, int height, std::string& error)
     file[14] = static_cast<std::uint8_t>(height & 0xFF);
     file[15] = static_cast<std::uint8_t>(height >> 8);
     file[16] = 24;
-    file[17] = 0;  // rows bottom-up, as OpenGL reads them
+    // Rows top-down with the top-left origin bit set: the format allows
+    // bottom-up rows too, but many viewers ignore the bit and would show
+    // such a picture upside down.
+    file[17] = 0x20;
 
-    std::uint8_t* pixels = file.data() + 18;
+    // OpenGL reads rows bottom-up: read them aside, then write them in the
+    // file in the opposite order.
+    std::vector<std::uint8_t> bottomUp(pixelBytes);
     glFinish();
     glReadBuffer(GL_BACK);
     GLint previousAlignment = 4;
     glGetIntegerv(GL_PACK_ALIGNMENT, &previousAlignment);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
     glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
-    for (std::size_t i = 0; i < pixelBytes; i += 3)
-        std::swap(pixels[i], pixels[i + 2]);  // TGA stores blue first
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+    for (int row = 0; row < height; ++row) {
+        const std::uint8_t* from = bottomUp.data() + (height - 1 - row) * rowBytes;
+        std::uint8_t* to = file.data() + 18 + row * rowBytes;
+        for (std::size_t i = 0; i < rowBytes; i += 3) {
+            // TGA stores blue first.
+            to[i] = from[i + 2];
+            to[i + 1] = from[i + 1];
+            to[i + 2] = from[i];
+        }
+    }
 
     if (!WriteDataFile(name, file.data(), file.size())) {
         error = "Cannot write " + name;

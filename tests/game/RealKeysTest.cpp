@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "game/PlayedWorld.h"
 #include "support/PrivateDisplay.h"
@@ -45,4 +47,30 @@ TEST(RealKeys, HeldAndTappedKeysFromTheXServer)
     PlayWhileTyping(world, "keydown Left sleep 0.5 keyup Left", 40);
     EXPECT_LE(world.hero().tileX, 3) << "a held arrow keeps walking";
     EXPECT_GE(world.hero().tileX, 1);
+}
+
+TEST(RealKeys, GridStepsFromTheXServerEndOnTiles)
+{
+    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
+        GTEST_SKIP() << "xdotool or Xvfb is not installed";
+    ASSERT_TRUE(PrivateDisplay::Use());
+    PlayedWorld world;
+    std::ofstream(world.FolderPath() + "/game.cfg") << "movement = grid\n";
+    world.StartAgain();
+    ASSERT_GT(world.UntilExploring(), 0);
+    world.game().SetFramePeriod(30);
+    std::system("xdotool mousemove 100 100");
+    const CHero& hero = world.hero();
+
+    PlayWhileTyping(world, "keydown Left sleep 0.06 keyup Left", 40);
+    EXPECT_EQ(std::vector<int>({hero.tileX, hero.tileY, hero.offsetX, hero.offsetY}), std::vector<int>({4, 5, 0, 0}))
+        << "a player's tap: one tile";
+    // Down and up again at once: the key is up before any frame reads it.
+    PlayWhileTyping(world, "keydown Left keyup Left", 40);
+    EXPECT_EQ(std::vector<int>({hero.tileX, hero.tileY, hero.offsetX, hero.offsetY}), std::vector<int>({3, 5, 0, 0}))
+        << "a tap shorter than a frame: one tile";
+    PlayWhileTyping(world, "keydown Up sleep 0.8 keyup Up", 70);
+    EXPECT_EQ(hero.tileX, 3);
+    EXPECT_LT(hero.tileY, 4) << "held: more than one tile";
+    EXPECT_EQ(hero.offsetX + hero.offsetY, 0) << "and stopped on a tile";
 }

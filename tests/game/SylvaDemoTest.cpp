@@ -120,7 +120,7 @@ TEST_F(SylvaDemo, TomAnswersWithTheNumberGivenAndTheSignIsRead)
     EXPECT_EQ(hero(1).tileY, 4);
     lastPage.clear();
     ASSERT_TRUE(Act());
-    EXPECT_EQ(lastPage.rfind("\xAB SYLVA \xBB", 0), 0u) << lastPage;
+    EXPECT_EQ(lastPage.rfind("\xAB\xA0SYLVA\xA0\xBB", 0), 0u) << lastPage;
 }
 
 // One full play-through, the keys a player presses. Every box is answered
@@ -211,7 +211,7 @@ TEST_F(SylvaDemo, FullPlayThroughEndsTheStory)
     EXPECT_EQ(Global("Fin"), 1);
     EXPECT_EQ(game().map.Name(), "village");
     EXPECT_NE(game().map.FindHero(2), nullptr);
-    EXPECT_NE(lastPage.find("Merci d'avoir jou\xE9 \xE0 \xAB Sylva \xBB"), std::string::npos) << lastPage;
+    EXPECT_NE(lastPage.find("Merci d'avoir jou\xE9 \xE0 \xAB\xA0Sylva\xA0\xBB"), std::string::npos) << lastPage;
 
     // Both heroes are in the menu's hero list: Return, "Statistiques", q.
     run->Hit(SDLK_RETURN);

@@ -61,6 +61,40 @@ TEST(WorldSource, ListsEveryProblemAtItsLineAndColumn)
     }
 }
 
+TEST(WorldSource, MovementGridGoesToTheSettingsAndBackIntoWorldJson)
+{
+    const struct {
+        const char* movement;  // the JSON value, or null for no key
+        const char* settings;
+        const char* messages;
+    } cases[] = {
+        {nullptr, "", ""},
+        {"\"free\"", "", ""},
+        {"\"grid\"", "movement=grid;", ""},
+        {"\"Grid\"", "", "world.json:1:50: error: \"movement\" must be \"free\" or \"grid\"\n"},
+        {"1", "", "world.json:1:50: error: \"movement\" must be a non-empty string\n"},
+    };
+    for (const auto& c : cases) {
+        std::string json = "{\"name\": \"Sylva\", \"start_script\": 1";
+        if (c.movement)
+            json += ", \"movement\": " + std::string(c.movement);
+        json += "}";
+        WorldSpec world;
+        Diagnostics diagnostics;
+        WorldSource::Parse(json, "world.json", world, diagnostics);
+        EXPECT_EQ(Messages(diagnostics), c.messages) << json;
+        std::string settings;
+        for (const auto& setting : world.settings)
+            settings += setting.first + "=" + setting.second + ";";
+        EXPECT_EQ(settings, c.settings) << json;
+
+        WorldSpec again;
+        Diagnostics quiet;
+        EXPECT_TRUE(WorldSource::Parse(WorldSource::Write(world), "world.json", again, quiet));
+        EXPECT_EQ(again.settings, world.settings) << WorldSource::Write(world);
+    }
+}
+
 TEST(WorldFile, WritesTheListsTheGameReadsAndReadsThemBack)
 {
     WorldFile file;

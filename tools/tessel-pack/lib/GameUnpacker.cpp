@@ -106,6 +106,8 @@ bool GameUnpacker::Unpack(const std::string& sourceDir)
     world.name = WithoutEnding(worldFile, ".world");
     if (settings.Has("title"))
         world.title = settings.Title();
+    if (settings.GridMovement())
+        world.settings.push_back({"movement", "grid"});
     world.startScript = file.startScript;
     UnpackScripts(file.scripts, "wor/" + worldFile, folder);
     for (const WorldFile::Texture& texture : file.textures) {

@@ -78,7 +78,7 @@ bool OutputFolder::IsLegacyGameFile(const std::string& relative)
            (folder == "tsl" && EndsWith(relative, ".tsl")) || (folder == "tga" && EndsWith(relative, ".tga"));
 }
 
-bool OutputFolder::TargetIsApart(Diagnostics& diagnostics) const
+bool OutputFolder::IsApart(const std::string& target, const std::string& readFrom, Diagnostics& diagnostics)
 {
     std::error_code error;
     const fs::path out = fs::weakly_canonical(fs::absolute(target, error), error);
@@ -98,6 +98,66 @@ bool OutputFolder::TargetIsApart(Diagnostics& diagnostics) const
     return false;
 }
 
+bool OutputFolder::ReadManifest(const std::string& folder, std::set<std::string>& owned, Diagnostics& diagnostics)
+{
+    const fs::path manifest = fs::path(folder) / kManifest;
+    std::string text;
+    std::string why;
+    if (!SourceFile::Read(manifest.string(), text, why)) {
+        diagnostics.Error(manifest.string(), 0, 0, why);
+        return false;
+    }
+    std::istringstream lines(text);
+    std::string line;
+    for (int number = 1; std::getline(lines, line); ++number) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::string joined;
+        const std::string refusal = PathCheck::ReferenceRefusal("", line, joined);
+        if (!refusal.empty() || joined != line) {
+            diagnostics.Error(manifest.string(), number, 0,
+                              "names a file that " + (refusal.empty() ? "is not written plainly" : refusal) +
+                                  ": the list is damaged, so nothing in the folder is replaced");
+            return false;
+        }
+        owned.insert(line);
+    }
+    return true;
+}
+
+void OutputFolder::AddLegacyFiles(const std::string& folder, const LegacyRule& rule, std::set<std::string>& owned)
+{
+    // Written before the list was kept: only the kinds of file the tool
+    // makes count as its own; nothing else is removed.
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (!fs::is_regular_file(it->symlink_status()))
+            continue;
+        const std::string relative = fs::relative(it->path(), folder, error).generic_string();
+        if (!error && rule && rule(relative))
+            owned.insert(relative);
+    }
+}
+
+bool OutputFolder::GameFilesOwned(const std::string& gameDir, std::set<std::string>& owned,
+                                  Diagnostics& diagnostics)
+{
+    owned.clear();
+    if (Exists(fs::path(gameDir) / kManifest))
+        return ReadManifest(gameDir, owned, diagnostics);
+    AddLegacyFiles(gameDir, IsLegacyGameFile, owned);
+    return true;
+}
+
+std::string OutputFolder::ManifestText(const std::vector<std::string>& files)
+{
+    std::string list = "# The files tessel-pack wrote here. It replaces or removes only these when it writes\n"
+                       "# this folder again, and leaves every other file alone.\n";
+    for (const std::string& file : files)
+        list += file + "\n";
+    return list;
+}
+
 bool OutputFolder::TargetMayBeWritten(Diagnostics& diagnostics)
 {
     std::error_code error;
@@ -107,31 +167,8 @@ bool OutputFolder::TargetMayBeWritten(Diagnostics& diagnostics)
         diagnostics.Error(target, 0, 0, "exists and is not a folder");
         return false;
     }
-    const fs::path manifest = fs::path(target) / kManifest;
-    if (Exists(manifest)) {
-        std::string text;
-        std::string why;
-        if (!SourceFile::Read(manifest.string(), text, why)) {
-            diagnostics.Error(manifest.string(), 0, 0, why);
-            return false;
-        }
-        std::istringstream lines(text);
-        std::string line;
-        for (int number = 1; std::getline(lines, line); ++number) {
-            if (line.empty() || line[0] == '#')
-                continue;
-            std::string joined;
-            const std::string refusal = PathCheck::ReferenceRefusal("", line, joined);
-            if (!refusal.empty() || joined != line) {
-                diagnostics.Error(manifest.string(), number, 0,
-                                  "names a file that " + (refusal.empty() ? "is not written plainly" : refusal) +
-                                      ": the list is damaged, so nothing in the folder is replaced");
-                return false;
-            }
-            owned.insert(line);
-        }
-        return true;
-    }
+    if (Exists(fs::path(target) / kManifest))
+        return ReadManifest(target, owned, diagnostics);
     if (fs::is_empty(target, error))
         return true;
     if (!Exists(fs::path(target) / legacyMarker)) {
@@ -139,21 +176,13 @@ bool OutputFolder::TargetMayBeWritten(Diagnostics& diagnostics)
                                            "\": it is no folder this tool made, and is not replaced");
         return false;
     }
-    // Written before the list was kept: only the kinds of file the tool
-    // makes count as its own; nothing else is removed.
-    for (fs::recursive_directory_iterator it(target, error), end; !error && it != end; it.increment(error)) {
-        if (!fs::is_regular_file(it->symlink_status()))
-            continue;
-        const std::string relative = fs::relative(it->path(), target, error).generic_string();
-        if (!error && legacyOwned && legacyOwned(relative))
-            owned.insert(relative);
-    }
+    AddLegacyFiles(target, legacyOwned, owned);
     return true;
 }
 
 bool OutputFolder::Open(Diagnostics& diagnostics)
 {
-    if (!TargetIsApart(diagnostics) || !TargetMayBeWritten(diagnostics))
+    if (!IsApart(target, readFrom, diagnostics) || !TargetMayBeWritten(diagnostics))
         return false;
     std::error_code error;
     const fs::path parent = fs::absolute(target, error).parent_path();
@@ -228,10 +257,7 @@ void OutputFolder::RemoveEmptyFolders(const std::vector<std::string>& files) con
 bool OutputFolder::Commit(Diagnostics& diagnostics)
 {
     std::vector<std::string> files = NewFiles();
-    std::string list = "# The files tessel-pack wrote here. It replaces or removes only these when it writes\n"
-                       "# this folder again, and leaves every other file alone.\n";
-    for (const std::string& file : files)
-        list += file + "\n";
+    const std::string list = ManifestText(files);
     if (!Write(kManifest, std::vector<std::uint8_t>(list.begin(), list.end()), diagnostics))
         return false;
     files.push_back(kManifest);

@@ -48,9 +48,20 @@ public:
     // list: the settings and the files of wor, map, tsl and tga it makes.
     static bool IsLegacyGameFile(const std::string& relative);
 
+    // Whether `target` is apart from `readFrom` (neither is, or holds, the
+    // other); reports it when not.
+    static bool IsApart(const std::string& target, const std::string& readFrom, Diagnostics& diagnostics);
+    // The files of an existing game folder that the tool wrote: its list,
+    // or for a folder packed before the list, the IsLegacyGameFile ones.
+    // False, reported, when the list is damaged.
+    static bool GameFilesOwned(const std::string& gameDir, std::set<std::string>& owned, Diagnostics& diagnostics);
+    // The text of the list of `files`.
+    static std::string ManifestText(const std::vector<std::string>& files);
+
 private:
-    bool TargetIsApart(Diagnostics& diagnostics) const;
     bool TargetMayBeWritten(Diagnostics& diagnostics);
+    static bool ReadManifest(const std::string& folder, std::set<std::string>& owned, Diagnostics& diagnostics);
+    static void AddLegacyFiles(const std::string& folder, const LegacyRule& rule, std::set<std::string>& owned);
     std::vector<std::string> NewFiles() const;
     bool MoveAll(const std::string& from, const std::string& to, const std::vector<std::string>& files,
                  std::vector<std::string>& moved, std::string& error) const;

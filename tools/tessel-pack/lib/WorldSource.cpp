@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "lib/JsonBreak.h"
 #include "lib/JsonPositions.h"
 #include "lib/PathCheck.h"
 
@@ -292,7 +293,8 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
     } catch (const json::parse_error& error) {
         int line = 0, column = 0;
         JsonPositions::LineColumn(jsonText, error.byte > 0 ? error.byte - 1 : 0, line, column);
-        diagnostics.Error(file, line, column, "broken JSON: " + ParseMessage(error.what()));
+        diagnostics.Error(file, line, column, "broken JSON: " + ParseMessage(error.what()) +
+                                                     JsonBreak::Hint(jsonText, error.byte, error.what()));
         return false;
     } catch (const json::exception& error) {
         // A number too large for any type, for one: the parser names no place.
@@ -304,7 +306,7 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
     Reader reader(jsonText, file, diagnostics);
     if (!reader.Object(root, "", "world.json"))
         return false;
-    reader.OnlyKeys(root, "", {"name", "title", "start_script", "font", "scripts", "textures", "maps"});
+    reader.OnlyKeys(root, "", {"name", "title", "start_script", "font", "scripts", "textures", "maps", "movement"});
     for (const std::string& pointer : reader.positions.Duplicates())
         reader.Warning(pointer, "\"" + pointer.substr(pointer.rfind('/') + 1) +
                                     "\" is given twice in one object; only the last one counts");
@@ -320,6 +322,15 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
                 world.title.clear();
                 break;
             }
+    }
+    // How the hero walks: "free" (pixel by pixel, the default) or "grid"
+    // (tile by tile), which the game reads from its settings file.
+    std::string movement;
+    if (reader.Text(root, "", "movement", false, movement)) {
+        if (movement == "grid")
+            world.settings.push_back({"movement", "grid"});
+        else if (movement != "free")
+            reader.Error("/movement", "\"movement\" must be \"free\" or \"grid\"");
     }
     long start = 0;
     world.startScriptPlace = reader.PlaceOf("/start_script");
@@ -341,6 +352,9 @@ std::string WorldSource::Write(const WorldSpec& world)
     if (!world.title.empty())
         root["title"] = world.title;
     root["start_script"] = world.startScript;
+    for (const auto& setting : world.settings)
+        if (setting.first == "movement")
+            root["movement"] = setting.second;
     json scripts = json::array();
     for (const WorldSpec::Script& script : world.scripts)
         scripts.push_back({{"source", script.source}, {"file", script.file}});
