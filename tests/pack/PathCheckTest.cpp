@@ -57,6 +57,8 @@ TEST(PathCheck, AReferenceStaysInsideItsFolderAfterJoining)
         {"world.json", "", "is empty", ""},
         {"world.json", "art/..", "names no file", ""},
         {"", "scripts/s.txt", "", "scripts/s.txt"},
+        {std::string("m\x1F/a.tmx"), "t.png", "is named from a file whose path holds a control character or a '\\'",
+         ""},
     };
     for (const auto& c : cases) {
         std::string joined = "left over";

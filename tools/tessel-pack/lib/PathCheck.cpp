@@ -69,6 +69,11 @@ std::string PathCheck::ReferenceRefusal(const std::string& from, const std::stri
         return refusal;
     std::vector<std::string> kept;
     const std::string folder = FolderOf(from);
+    // The naming file's own path was checked when it was named; a caller
+    // that passes another one still gets nothing through.
+    for (char c : folder)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '\\')
+            return "is named from a file whose path holds a control character or a '\\'";
     for (const std::string& part : Parts(folder.empty() ? name : folder + "/" + name)) {
         if (part.empty() || part == ".")
             continue;
