@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "platform/QuitSignal.h"
+
 Tessel_Engine::Tessel_Engine()
 {
     std::memset(&event, 0, sizeof event);
@@ -115,6 +117,9 @@ void Tessel_Engine::PollEvents()
             break;
         }
     }
+    // SIGTERM and SIGINT end the game as the window's close button does.
+    if (QuitSignalled())
+        quit = true;
 }
 
 void Tessel_Engine::Start()

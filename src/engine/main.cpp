@@ -1,7 +1,9 @@
 #include "game/CGame.h"
+#include "platform/QuitSignal.h"
 
 int main(int, char**)
 {
+    CatchQuitSignals();
     Tessel_Engine* game = new CGame;
     game->Run();
     const int status = game->ExitStatus();

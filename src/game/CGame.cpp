@@ -12,14 +12,26 @@
 #include "platform/Clock.h"
 #include "script/ScriptTables.h"
 
-CGame::CGame() = default;
+CGame::CGame()
+{
+    // A script that never ends and never waits would otherwise hold the
+    // frame forever: past the budget it is suspended until the next frame,
+    // so the window keeps drawing and Escape still works.
+    scriptEngine.SetStatementLimit(kFrameStatementBudget);
+    scriptEngine.SetLimitReport(&std::cerr);
+}
 
 void CGame::Init()
 {
     if (!StartSession())
         return;
     ReadSettings();
-    SetVideoMode(video, 640, 480, 32, false);
+    if (!SetVideoMode(video, 640, 480, 32, false)) {
+        // Its line is printed; without a window there is nothing to play.
+        SetExitStatus(1);
+        Quit();
+        return;
+    }
     SetCaption(settings.Title().c_str());
     if (!FullScreen())
         ShowCursor(true);

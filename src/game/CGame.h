@@ -34,6 +34,10 @@ struct CPerso;
 class CGame : public Tessel_Engine {
 public:
     static const std::uint32_t kDefaultFramePeriodMs = 30;
+    // Script statements one frame may run. A real script runs a few
+    // thousand at most; at this many the window still answers (well under a
+    // second a frame).
+    static const std::uint64_t kFrameStatementBudget = 5000000;
 
     CGame();
 

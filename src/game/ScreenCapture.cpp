@@ -15,8 +15,10 @@ std::string NextCaptureName()
     for (int number = 1; number <= 9999; ++number) {
         char name[32];
         std::snprintf(name, sizeof name, "captures\\%04d.tga", number);
+        // A symbolic link is a taken name, even one that leads nowhere:
+        // writing through it would put the picture wherever it points.
         std::error_code error;
-        if (!std::filesystem::exists(HostPath(name), error))
+        if (!std::filesystem::exists(std::filesystem::symlink_status(HostPath(name), error)))
             return name;
     }
     return "";
@@ -67,7 +69,7 @@ std::string SaveScreenCapture(int width, int height, std::string& error)
         }
     }
 
-    if (!WriteDataFile(name, file.data(), file.size())) {
+    if (!WriteNewDataFile(name, file.data(), file.size())) {
         error = "Cannot write " + name;
         return "";
     }

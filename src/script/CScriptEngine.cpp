@@ -1,5 +1,6 @@
 #include "script/CScriptEngine.h"
 
+#include <bitset>
 #include <cstdlib>
 #include <iostream>
 
@@ -22,10 +23,19 @@ CScriptEngine::CScriptEngine()
 bool CScriptEngine::LoadScriptFile(const std::string& path)
 {
     std::vector<std::uint8_t> bytes;
-    if (!ReadDataFile(path, bytes))
+    if (!ReadDataFile(path, bytes, kMaxContainerBytes))
         return false;
-    for (const ScriptContainer::Record& record : ScriptContainer::Parse(bytes))
+    // A record no RunScript can ever reach costs nothing: id 0 starts
+    // nothing, and a record whose id an earlier record of the file has is
+    // hidden behind it. Otherwise three zero bytes, or four bytes repeating
+    // an id, would each cost a whole compiled script.
+    std::bitset<65536> idsOfFile;
+    ScriptContainer::ForEach(bytes, [this, &idsOfFile](const ScriptContainer::Record& record) {
+        if (record.id == 0 || idsOfFile.test(record.id))
+            return;
+        idsOfFile.set(record.id);
         AddScript(record.id, record.text);
+    });
     return true;
 }
 

@@ -38,9 +38,15 @@ public:
     bool IsRunning() const { return running; }
 
     // --- scripts --------------------------------------------------------
-    // Loads every record of a script container file, in file order, after
-    // the scripts already loaded. False when the file cannot be read
-    // (nothing is loaded then).
+    // A larger container is not read. Real ones hold a few KB; compiled, a
+    // script costs up to about a hundred bytes for each byte of its text.
+    static const std::size_t kMaxContainerBytes = 4u << 20;
+
+    // Loads the records of a script container file, in file order, after
+    // the scripts already loaded; records that no RunScript could start
+    // (id 0, an id repeated within the file) are passed over.
+    // False when the file cannot be read or is too large (nothing is loaded
+    // then).
     bool LoadScriptFile(const std::string& path);
     // Compiles one source text and adds it to the loaded scripts.
     void AddScript(std::uint16_t id, const std::string& text);
@@ -104,9 +110,14 @@ public:
     bool IsMemoising() const { return memoising; }
 
     // At most this many statements per Execute (0, the default: no limit);
-    // Execute then returns as at the end of a frame, still running. For
-    // tools and tests that run scripts which may never end.
+    // Execute then returns as at the end of a frame, still running, and the
+    // next Execute goes on from the statement where it stopped. The game
+    // sets a limit no real script comes near, so that a script that never
+    // ends cannot freeze the window; tools and tests use it too.
     void SetStatementLimit(std::uint64_t limit) { statementLimit = limit; }
+    // Where a run that reaches the limit is named, once per run (null, the
+    // default: nowhere).
+    void SetLimitReport(std::ostream* stream) { limitReport = stream; }
 
 private:
     enum class StatementResult { Continue, EndRun, Pause };
@@ -189,6 +200,9 @@ private:
     // Ends the run or pauses the engine as a statement's result asks; false
     // when Execute must return (the engine waits).
     bool EndStatement(StatementResult result);
+    // Execute stops at the statement limit; `last` is the result of the
+    // statement that reached it. Names the run that is suspended.
+    void ReportLimit(StatementResult last);
     StatementResult RunKeyword(CScript& run, std::int32_t keywordId);
     StatementResult Assign(CScript& run, const ScriptTokenRef& target);
     StatementResult Declare(CScript& run, std::int32_t keywordId);
@@ -225,6 +239,7 @@ private:
     // scans of the control flow.
     ScriptMemo* statementMemo = nullptr;
     std::uint64_t statementLimit = 0;
+    std::ostream* limitReport = nullptr;
     // Buffers reused from statement to statement, so that running a
     // statement allocates nothing once they have grown.
     std::vector<ExprItem> scratchItems;

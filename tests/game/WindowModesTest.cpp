@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "game/PlayedWorld.h"
@@ -106,6 +107,20 @@ TEST(WindowModes, FullscreenAndBackOrALostContextGetEveryTextureBack)
     EXPECT_EQ(CountOf(run.world.run().Frame(), PlayedWorld::kGrass), 0) << "the textures are gone";
     game.OnVideoModeChanged();
     EXPECT_TRUE(run.DrawsAsBefore());
+}
+
+TEST(WindowModes, F12NeverWritesThroughASymbolicLinkInCaptures)
+{
+    Explored run;
+    const std::string folder = run.world.FolderPath() + "/captures";
+    const std::string outside = run.world.FolderPath() + "/outside.tga";
+    std::filesystem::create_directories(folder);
+    std::filesystem::create_symlink(outside, folder + "/0001.tga");  // leads nowhere yet
+    testing::internal::CaptureStdout();
+    run.Key(SDLK_F12);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "captures\\0002.tga\n");
+    EXPECT_FALSE(std::filesystem::exists(outside));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder + "/0001.tga"));
 }
 
 TEST(WindowModes, F12SavesTheDrawnFrameAsTheNextCaptureOrSaysWhyItCannot)

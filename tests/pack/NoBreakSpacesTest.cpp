@@ -47,7 +47,7 @@ TEST(NoBreakSpaces, TheGlyphSheetDrawsThemBlankLikeSpaces)
 {
     Picture sheet;
     std::string error;
-    ASSERT_TRUE(FontSheet::Render(WorldSource::kDefaultFont, sheet, error)) << error;
+    ASSERT_TRUE(FontSheet::Render(WorldSource::kDefaultFont, FontSheet::Style(), sheet, error)) << error;
     auto inked = [&](int byte) {
         int count = 0;
         for (int y = 0; y < 16; ++y)

@@ -133,7 +133,10 @@ void GamePacker::PackFont()
         return;
     Picture sheet;
     std::string error;
-    if (!FontSheet::Render(world.font.ttf, sheet, error)) {
+    FontSheet::Style style;
+    style.size = world.font.size;
+    style.width = world.font.width;
+    if (!FontSheet::Render(world.font.ttf, style, sheet, error)) {
         Error(world.font.place, world.font.ttf + ": " + error);
         return;
     }

@@ -171,7 +171,7 @@ void ReadFont(Reader& reader, const json& root, WorldSpec& world)
     if (found == root.end() || !reader.Object(*found, "/font", "\"font\""))
         return;
     const json& font = *found;
-    reader.OnlyKeys(font, "/font", {"ttf", "texture", "file"});
+    reader.OnlyKeys(font, "/font", {"ttf", "size", "width", "texture", "file"});
     world.font.wanted = true;
     world.font.place = reader.PlaceOf("/font");
     world.font.ttf = WorldSource::kDefaultFont;
@@ -179,6 +179,11 @@ void ReadFont(Reader& reader, const json& root, WorldSpec& world)
         reader.Text(font, "/font", "ttf", true, world.font.ttf);
     reader.TextureName(font, "/font", world.font.texture);
     reader.FileName(font, "/font", "file", world.font.file, "font.tga", 255);
+    long size = world.font.size, width = world.font.width;
+    if (reader.Number(font, "/font", "size", false, 8, 32, size))
+        world.font.size = static_cast<int>(size);
+    if (reader.Number(font, "/font", "width", false, 50, 200, width))
+        world.font.width = static_cast<int>(width);
 }
 
 void ReadScripts(Reader& reader, const json& root, WorldSpec& world)
