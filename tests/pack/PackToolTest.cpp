@@ -6,6 +6,7 @@
 #include <map>
 
 #include "TiledTestMap.h"
+#include "lib/OutputFolder.h"
 #include "lib/Picture.h"
 #include "world/MapFileReader.h"
 #include "support/TempDir.h"
@@ -46,7 +47,7 @@ std::map<std::string, std::string> Contents(const std::string& folder)
 {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (!entry.is_regular_file())
+        if (!entry.is_regular_file() || entry.path().filename() == OutputFolder::kManifest)
             continue;
         std::ifstream file(entry.path(), std::ios::binary);
         files[fs::relative(entry.path(), folder).string()] =

@@ -99,6 +99,30 @@ TEST(Picture, PngRoundTripKeepsEveryPixelAndSidesAreChecked)
         EXPECT_FALSE(Picture::IsGameSide(side)) << side;
 }
 
+TEST(Picture, ADeclaredSideAboveTheLimitIsRefusedBeforeDecoding)
+{
+    TempDir dir;
+    const std::string wide = dir.Write("wide.png", FromTest(TestPicture::Tiles(16, 8, true, 3), 4).Png());
+    const std::string tall = dir.Write("tall.png", FromTest(TestPicture::Tiles(8, 16, true, 3), 4).Png());
+    const struct {
+        std::string path;
+        int maxSide;
+        std::string error;
+    } cases[] = {
+        {wide, 16, ""},
+        {wide, 15, "declares 16 x 8 pixels, more than the 15 pixels a side that are read"},
+        {tall, 16, ""},
+        {tall, 8, "declares 8 x 16 pixels, more than the 8 pixels a side that are read"},
+    };
+    for (const auto& c : cases) {
+        Picture picture;
+        std::string error;
+        EXPECT_EQ(Picture::Load(c.path, picture, error, c.maxSide), c.error.empty()) << c.path << c.maxSide;
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(picture.pixels.empty(), !c.error.empty());
+    }
+}
+
 TEST(FontSheet, DrawsEachCharacterInItsCellWithinTheGameAdvance)
 {
     Picture sheet;

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
+
+namespace fs = std::filesystem;
 
 TEST(TesselScriptTool, PrintsConsoleTextAndCommandsFrameByFrame)
 {
@@ -63,4 +66,28 @@ TEST(TesselScriptTool, FailsWithStatus2WhenNothingCanRun)
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("missing.txt"), std::string::npos);
     EXPECT_EQ(ToolRun::Of("tessel-script", "--run 4 ok.txt", dir).status, 2);
+}
+
+TEST(TesselScriptTool, RefusesFilesTooLargeOrEndlessBeforeReadingThem)
+{
+    TempDir dir;
+    // Sparse: it takes no room on disk, and is refused by its size alone.
+    fs::resize_file(dir.Write("huge.txt", std::string("Console 1 ;")), std::uintmax_t(2) << 30);
+    dir.Write("huge.tsl", std::string());
+    fs::resize_file(dir.File("huge.tsl"), std::uintmax_t(2) << 30);
+    const struct {
+        std::string arguments;
+        std::string err;
+    } cases[] = {
+        {"huge.txt", "tessel-script: huge.txt is too large: 2147483648 bytes, where a file of a game may have "
+                     "33554432\n"},
+        {"huge.tsl", "tessel-script: huge.tsl is too large: 2147483648 bytes, where a file of a game may have "
+                     "33554432\n"},
+        {"/dev/zero", "tessel-script: /dev/zero is not a regular file\n"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = ToolRun::Of("tessel-script", c.arguments, dir);
+        EXPECT_EQ(run.status, 2) << c.arguments;
+        EXPECT_EQ(run.err, c.err) << c.arguments;
+    }
 }

@@ -56,7 +56,7 @@ int main(int argc, char** argv)
                    "Source folder: world.json and the script sources, pictures and maps it names");
     app.add_option("-o,--output", output,
                    "Folder to write: the game folder (wor/, map/, tsl/, tga/) or, with --unpack, the source "
-                   "folder. It is written whole or not at all, and replaces an earlier one made by this tool");
+                   "folder. It is written whole or not at all; of its files, only those this tool wrote are replaced");
     app.add_flag("--check", check, "Read and check the sources and report every problem, without writing anything");
     app.add_flag("--watch", watch,
                  "Pack again whenever a source file changes, printing the findings each time, until Ctrl+C; a pass "
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
         std::size_t changed = 0;
         if (done && !diagnostics.HasErrors() && !check)
             done = watch && GameFolderUpdate::CanUpdate(output)
-                       ? GameFolderUpdate::Apply(output, packer.Files(), diagnostics, changed)
+                       ? packer.Update(output, changed)
                        : packer.Write(output);
         const int status = Finish(diagnostics, false, done);
         if (status == 0 && !check)

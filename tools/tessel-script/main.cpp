@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/DataFile.h"
 #include "script/CScriptEngine.h"
 #include "script/ScriptCommandText.h"
 #include "script/ScriptTables.h"
+#include "shared/SourceFile.h"
 
 namespace {
 
@@ -31,14 +31,20 @@ bool LoadFiles(CScriptEngine& engine, const std::vector<std::string>& files)
 {
     std::uint16_t plainFiles = 0;
     for (const std::string& file : files) {
+        // A file of gigabytes (or /dev/zero) is refused before it is read.
+        std::string error;
+        if (!SourceFile::Fits(file, error) && error != "cannot be opened") {
+            std::cerr << "tessel-script: " << file << ' ' << error << std::endl;
+            return false;
+        }
         bool loaded = false;
         if (EndsWith(file, ".tsl")) {
             loaded = engine.LoadScriptFile(file);
         } else {
-            std::vector<std::uint8_t> bytes;
-            loaded = ReadDataFile(file, bytes);
+            std::string text;
+            loaded = SourceFile::Read(file, text, error);
             if (loaded)
-                engine.AddScript(++plainFiles, std::string(bytes.begin(), bytes.end()));
+                engine.AddScript(++plainFiles, text);
         }
         if (!loaded) {
             std::cerr << "tessel-script: cannot open " << file << std::endl;

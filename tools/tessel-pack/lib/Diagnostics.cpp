@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "shared/Printable.h"
+
 void Diagnostics::Error(const std::string& file, int line, int column, const std::string& message)
 {
     Add(Diagnostic::Level::Error, file, line, column, message);
@@ -41,6 +43,8 @@ std::string Diagnostics::Format(const Diagnostic& diagnostic)
 
 void Diagnostics::Print(std::ostream& out) const
 {
+    // A name from a file may hold any byte: a control byte never reaches
+    // the terminal as it is.
     for (const Diagnostic& diagnostic : all)
-        out << Format(diagnostic) << '\n';
+        out << Printable(Format(diagnostic)) << '\n';
 }

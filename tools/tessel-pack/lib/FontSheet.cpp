@@ -1,5 +1,7 @@
 #include "lib/FontSheet.h"
 
+#include "shared/SourceFile.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -31,12 +33,12 @@ bool IsDrawn(int byte)
 
 bool FontSheet::Render(const std::string& ttfPath, const Style& style, Picture& sheet, std::string& error)
 {
-    std::ifstream file(ttfPath, std::ios::binary);
-    if (!file) {
-        error = "cannot open the font";
+    std::string text;
+    if (!SourceFile::Read(ttfPath, text, error)) {
+        error = error == "cannot be opened" ? "cannot open the font" : "the font " + error;
         return false;
     }
-    const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::vector<unsigned char> bytes(text.begin(), text.end());
     stbtt_fontinfo font;
     const int offset = bytes.empty() ? -1 : stbtt_GetFontOffsetForIndex(bytes.data(), 0);
     if (offset < 0 || !stbtt_InitFont(&font, bytes.data(), offset)) {

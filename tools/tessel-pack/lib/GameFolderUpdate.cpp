@@ -5,11 +5,11 @@
 #include <iterator>
 #include <set>
 
+#include "lib/OutputFolder.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-
-const char* const kOwnFolders[] = {"wor", "map", "tsl", "tga"};
 
 bool SameBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes)
 {
@@ -40,8 +40,26 @@ bool GameFolderUpdate::Apply(const std::string& gameDir, const std::map<std::str
 {
     changed = 0;
     std::error_code error;
+    // Only files the packer wrote are replaced or removed (see OutputFolder).
+    std::set<std::string> owned;
+    if (!OutputFolder::GameFilesOwned(gameDir, owned, diagnostics))
+        return false;
+    for (const auto& file : files) {
+        const fs::path path = fs::path(gameDir) / file.first;
+        if (fs::exists(fs::symlink_status(path, error)) && !owned.count(file.first)) {
+            diagnostics.Error(path.string(), 0, 0, "exists and was not written by tessel-pack: it is left alone, and "
+                                                   "nothing is written; move it away first");
+            return false;
+        }
+    }
+    std::map<std::string, std::vector<std::uint8_t>> all = files;
+    std::vector<std::string> names;
+    for (const auto& file : files)
+        names.push_back(file.first);
+    const std::string list = OutputFolder::ManifestText(names);
+    all[OutputFolder::kManifest] = std::vector<std::uint8_t>(list.begin(), list.end());
     for (const bool last : {false, true})
-        for (const auto& file : files) {
+        for (const auto& file : all) {
             if (WrittenLast(file.first) != last)
                 continue;
             const fs::path path = fs::path(gameDir) / file.first;
@@ -58,16 +76,11 @@ bool GameFolderUpdate::Apply(const std::string& gameDir, const std::map<std::str
                 diagnostics.Error(gameDir + "/" + file.first, 0, 0, "cannot write the file");
                 return false;
             }
-            ++changed;
-        }
-    for (const char* folder : kOwnFolders) {
-        std::vector<fs::path> stale;
-        for (fs::directory_iterator it(fs::path(gameDir) / folder, error), end; !error && it != end; it.increment(error))
-            if (it->is_regular_file(error) && !files.count(std::string(folder) + "/" + it->path().filename().string()))
-                stale.push_back(it->path());
-        for (const fs::path& path : stale)
-            if (fs::remove(path, error))
+            if (file.first != OutputFolder::kManifest)
                 ++changed;
-    }
+        }
+    for (const std::string& file : owned)
+        if (!all.count(file) && fs::remove(fs::path(gameDir) / file, error))
+            ++changed;
     return true;
 }

@@ -11,9 +11,9 @@
 // --watch: a game running in the folder (tessel GAME_DIR --dev) keeps its
 // working folder, which replacing the folder as a whole would take from it.
 // Each changed file is written beside itself and renamed over the old one,
-// so the game never reads half a file; files of the game's own folders
-// (wor, map, tsl, tga) that the new pass no longer makes are removed, and
-// anything else (touches.txt, captures, saves) is left alone.
+// so the game never reads half a file; files the packer wrote there (its
+// list, see OutputFolder) that the new pass no longer makes are removed,
+// and anything else (touches.txt, captures, saves) is left alone.
 class GameFolderUpdate {
 public:
     // False, with nothing touched, when `gameDir` is not a folder this tool

@@ -5,15 +5,18 @@
 #include <iterator>
 
 #include "lib/FontSheet.h"
+#include "lib/GameFolderUpdate.h"
 #include "lib/OutputFolder.h"
 #include "lib/Picture.h"
 #include "lib/NoBreakSpaces.h"
+#include "lib/ReadBack.h"
 #include "lib/ScriptLinter.h"
 #include "lib/SharedFindings.h"
 #include "lib/TiledMap.h"
 #include "lib/WorldFile.h"
 #include "lib/WorldSource.h"
 #include "game/GameSettings.h"
+#include "shared/SourceFile.h"
 #include "world/MapFileReader.h"
 
 namespace {
@@ -46,12 +49,11 @@ void GamePacker::Error(const WorldSpec::Place& place, const std::string& message
 
 bool GamePacker::ReadText(const std::string& relative, const WorldSpec::Place& place, std::string& text)
 {
-    std::ifstream file(SourcePath(relative), std::ios::binary);
-    if (!file) {
-        Error(place, "cannot open " + relative);
+    std::string error;
+    if (!SourceFile::Read(SourcePath(relative), text, error)) {
+        Error(place, error == "cannot be opened" ? "cannot open " + relative : relative + " " + error);
         return false;
     }
-    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     return true;
 }
 
@@ -71,12 +73,12 @@ bool GamePacker::Build()
 {
     const std::size_t errorsBefore = diagnostics.ErrorCount();
     std::string json;
-    std::ifstream file(SourcePath(kWorldJson), std::ios::binary);
-    if (!file) {
-        diagnostics.Error(kWorldJson, 0, 0, "cannot open " + SourcePath(kWorldJson));
+    std::string error;
+    if (!SourceFile::Read(SourcePath(kWorldJson), json, error)) {
+        diagnostics.Error(kWorldJson, 0, 0, error == "cannot be opened" ? "cannot open " + SourcePath(kWorldJson)
+                                                                        : SourcePath(kWorldJson) + " " + error);
         return false;
     }
-    json.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     if (!WorldSource::Parse(json, kWorldJson, world, diagnostics) && world.name.empty())
         return false;
     PackScripts();
@@ -106,6 +108,10 @@ void GamePacker::PackScripts()
                                     "script " + std::to_string(script.id) +
                                         " is defined twice in the world; the game takes the one loaded first");
         }
+        // What goes into a binary file is read back as the game reads it.
+        const std::string misread = ReadBack::ContainerRefusal(source.scripts);
+        if (!misread.empty())
+            Error(entry.place, entry.source + " cannot be packed into tsl/" + entry.file + ": " + misread);
         Add("tsl/" + entry.file, ScriptSource::Container(source.scripts), entry.source, entry.place);
         sources.push_back(std::move(source));
     }
@@ -142,7 +148,7 @@ bool GamePacker::PackPicture(const std::string& path, const std::string& display
 {
     Picture picture;
     std::string error;
-    if (!Picture::Load(path, picture, error)) {
+    if (!Picture::Load(path, picture, error, Picture::kLargestGameSide)) {
         Error(place, display + ": " + error);
         return false;
     }
@@ -178,6 +184,9 @@ void GamePacker::PackMaps()
             continue;
         for (const MapPicture& picture : imported.pictures)
             PackPicture(picture.sourcePath, picture.sourcePath, picture.tgaFile, entry.place);
+        const std::string misread = ReadBack::MapRefusal(imported.mapBytes);
+        if (!misread.empty())
+            Error(entry.place, entry.source + " cannot be packed into a map the game reads: " + misread);
         checker.CheckMap(path, entry.source, imported.mapBytes, scriptIds);
         Add("map/" + entry.name + ".map", std::move(imported.mapBytes), entry.source, entry.place);
     }
@@ -196,6 +205,9 @@ void GamePacker::PackWorldFile()
     file.startScript = world.startScript;
     if (world.name.empty())
         return;
+    const std::string misread = ReadBack::WorldRefusal(file);
+    if (!misread.empty())
+        Error(WorldSpec::Place(), "cannot be packed into wor/" + world.name + ".world: " + misread);
     Add("wor/" + world.name + ".world", file.Bytes(), kWorldJson, WorldSpec::Place());
     // The game folder's settings: which world to open and how to show it.
     std::string settings = "# Written by tessel-pack from world.json; the game reads it at start.\n" +
@@ -210,11 +222,18 @@ void GamePacker::PackWorldFile()
 
 bool GamePacker::Write(const std::string& gameDir)
 {
-    OutputFolder folder(gameDir, "wor");
+    OutputFolder folder(gameDir, sourceDir, "wor", OutputFolder::IsLegacyGameFile);
     if (!folder.Open(diagnostics))
         return false;
     for (const auto& file : files)
         if (!folder.Write(file.first, file.second, diagnostics))
             return false;
     return folder.Commit(diagnostics);
+}
+
+bool GamePacker::Update(const std::string& gameDir, std::size_t& changed)
+{
+    changed = 0;
+    return OutputFolder::IsApart(gameDir, sourceDir, diagnostics) &&
+           GameFolderUpdate::Apply(gameDir, files, diagnostics, changed);
 }

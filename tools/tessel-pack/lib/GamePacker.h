@@ -20,8 +20,12 @@ public:
 
     // Reads and checks everything; true when no error was found.
     bool Build();
-    // Writes what Build made to `gameDir` (replacing a game folder there).
+    // Writes what Build made to `gameDir`, replacing only the files this
+    // tool wrote there before (see OutputFolder).
     bool Write(const std::string& gameDir);
+    // Brings an existing game folder up to date in place (see
+    // GameFolderUpdate); `changed` counts the files written or removed.
+    bool Update(const std::string& gameDir, std::size_t& changed);
 
     // Files of the game folder by their path in it ("tsl/village.tsl").
     const std::map<std::string, std::vector<std::uint8_t>>& Files() const { return files; }

@@ -6,12 +6,14 @@
 #include <iterator>
 
 #include "lib/OutputFolder.h"
+#include "lib/PathCheck.h"
 #include "lib/Picture.h"
 #include "lib/ScriptSource.h"
 #include "lib/TiledMap.h"
 #include "lib/WorldFile.h"
 #include "lib/WorldSource.h"
 #include "script/ScriptContainer.h"
+#include "shared/SourceFile.h"
 
 namespace fs = std::filesystem;
 
@@ -33,16 +35,30 @@ GameUnpacker::GameUnpacker(std::string gameDir, Diagnostics& diagnostics)
 
 bool GameUnpacker::ReadGameFile(const std::string& relative, std::vector<std::uint8_t>& bytes, bool required)
 {
-    std::ifstream file(fs::path(gameDir) / relative, std::ios::binary);
-    if (!file) {
-        if (required)
-            diagnostics.Error(gameDir + "/" + relative, 0, 0, "cannot open the file");
-        else
-            diagnostics.Warning(gameDir + "/" + relative, 0, 0, "is missing; it is left out of the sources");
+    const std::string path = (fs::path(gameDir) / relative).string();
+    std::error_code missing;
+    if (!required && !fs::exists(path, missing)) {
+        diagnostics.Warning(gameDir + "/" + relative, 0, 0, "is missing; it is left out of the sources");
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::string text;
+    std::string error;
+    if (!SourceFile::Read(path, text, error)) {
+        diagnostics.Error(gameDir + "/" + relative, 0, 0, error);
+        return false;
+    }
+    bytes.assign(text.begin(), text.end());
     return true;
+}
+
+bool GameUnpacker::NameStaysInside(const std::string& name, const std::string& folder, const std::string& listedIn)
+{
+    const std::string refusal = PathCheck::FileNameRefusal(name);
+    if (refusal.empty())
+        return true;
+    diagnostics.Error(gameDir + "/" + listedIn, 0, 0, "names the file " + folder + "\\" + name + ", which " +
+                                                           refusal + "; it is not read");
+    return false;
 }
 
 std::string GameUnpacker::FindWorldFile()
@@ -82,7 +98,9 @@ bool GameUnpacker::Unpack(const std::string& sourceDir)
         diagnostics.Error(gameDir + "/wor/" + worldFile, 0, 0, "the world file ends too early");
         return false;
     }
-    OutputFolder folder(sourceDir, "world.json");
+    // Sources written before the list was kept may have been edited since:
+    // none of their files counts as the tool's own.
+    OutputFolder folder(sourceDir, gameDir, "world.json", nullptr);
     if (!folder.Open(diagnostics))
         return false;
     world.name = WithoutEnding(worldFile, ".world");
@@ -95,9 +113,9 @@ bool GameUnpacker::Unpack(const std::string& sourceDir)
         if (setting.first.compare(0, 5, "menu.") == 0)
             world.settings.push_back(setting);
     world.startScript = file.startScript;
-    UnpackScripts(file.scripts, folder);
+    UnpackScripts(file.scripts, "wor/" + worldFile, folder);
     for (const WorldFile::Texture& texture : file.textures) {
-        const std::string source = PictureSource(texture.file, folder);
+        const std::string source = PictureSource(texture.file, "wor/" + worldFile, folder);
         if (!source.empty())
             world.textures.push_back({texture.name, source, texture.file, {}});
     }
@@ -107,9 +125,12 @@ bool GameUnpacker::Unpack(const std::string& sourceDir)
     return diagnostics.ErrorCount() == errorsBefore && folder.Commit(diagnostics);
 }
 
-void GameUnpacker::UnpackScripts(const std::vector<std::string>& containers, OutputFolder& folder)
+void GameUnpacker::UnpackScripts(const std::vector<std::string>& containers, const std::string& listedIn,
+                                 OutputFolder& folder)
 {
     for (const std::string& container : containers) {
+        if (!NameStaysInside(container, "tsl", listedIn))
+            continue;
         std::vector<std::uint8_t> bytes;
         if (!ReadGameFile("tsl/" + container, bytes, false))
             continue;
@@ -132,12 +153,15 @@ void GameUnpacker::UnpackScripts(const std::vector<std::string>& containers, Out
     }
 }
 
-std::string GameUnpacker::PictureSource(const std::string& tgaFile, OutputFolder& folder)
+std::string GameUnpacker::PictureSource(const std::string& tgaFile, const std::string& listedIn,
+                                        OutputFolder& folder)
 {
     const auto made = pngOfTga.find(tgaFile);
     if (made != pngOfTga.end())
         return made->second;
     std::string& source = pngOfTga[tgaFile];
+    if (!NameStaysInside(tgaFile, "tga", listedIn))
+        return source;
     Picture picture;
     std::string error;
     const fs::path path = fs::path(gameDir) / "tga" / tgaFile;
@@ -145,7 +169,7 @@ std::string GameUnpacker::PictureSource(const std::string& tgaFile, OutputFolder
         diagnostics.Warning(gameDir + "/tga/" + tgaFile, 0, 0, "is missing; it is left out of the sources");
         return source;
     }
-    if (!Picture::Load(path.string(), picture, error)) {
+    if (!Picture::Load(path.string(), picture, error, Picture::kLargestGameSide)) {
         diagnostics.Error(gameDir + "/tga/" + tgaFile, 0, 0, error);
         return source;
     }
@@ -176,7 +200,7 @@ void GameUnpacker::UnpackMaps(OutputFolder& folder)
         fs::create_directories(fs::path(folder.Path()) / "maps", error);
         const std::string tmx = (fs::path(folder.Path()) / "maps" / (name + ".tmx")).string();
         auto pictureFor = [&](const std::string& tgaFile) {
-            const std::string source = PictureSource(tgaFile, folder);
+            const std::string source = PictureSource(tgaFile, "map/" + name + ".map", folder);
             return source.empty() ? std::string() : "../" + source;
         };
         if (ExportTiledMap(bytes, tmx, pictureFor, diagnostics))

@@ -24,10 +24,15 @@ public:
 
 private:
     bool ReadGameFile(const std::string& relative, std::vector<std::uint8_t>& bytes, bool required);
+    // Whether a name the game's files give (a container, a picture) is one
+    // plain file name in `folder`; reports it at the file `listedIn`
+    // (relative to the game folder) when not.
+    bool NameStaysInside(const std::string& name, const std::string& folder, const std::string& listedIn);
     std::string FindWorldFile();
-    void UnpackScripts(const std::vector<std::string>& containers, OutputFolder& folder);
+    void UnpackScripts(const std::vector<std::string>& containers, const std::string& listedIn,
+                       OutputFolder& folder);
     // The PNG source of a picture of tga\, made once; "" when it cannot be.
-    std::string PictureSource(const std::string& tgaFile, OutputFolder& folder);
+    std::string PictureSource(const std::string& tgaFile, const std::string& listedIn, OutputFolder& folder);
     void UnpackMaps(OutputFolder& folder);
 
     std::string gameDir;

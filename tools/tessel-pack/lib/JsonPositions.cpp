@@ -2,7 +2,55 @@
 
 JsonPositions::JsonPositions(const std::string& text) : text(text)
 {
+    std::size_t tooDeep = 0;
+    if (TooDeep(text, tooDeep))
+        return;
     Value("");
+    PlaceStarts();
+}
+
+bool JsonPositions::TooDeep(const std::string& text, std::size_t& offset)
+{
+    std::size_t depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxDepth) {
+                offset = i;
+                return true;
+            }
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return false;
+}
+
+void JsonPositions::PlaceStarts()
+{
+    for (const auto& start : starts)
+        places[start.second];
+    Place at{1, 1};
+    std::size_t offset = 0;
+    for (auto& place : places) {
+        for (; offset < place.first && offset < text.size(); ++offset) {
+            if (text[offset] == '\n') {
+                ++at.line;
+                at.column = 1;
+            } else if ((static_cast<unsigned char>(text[offset]) & 0xC0) != 0x80) {
+                ++at.column;
+            }
+        }
+        place.second = at;
+    }
 }
 
 void JsonPositions::LineColumn(const std::string& text, std::size_t offset, int& line, int& column)
@@ -24,7 +72,9 @@ bool JsonPositions::Find(std::string pointer, int& line, int& column) const
     for (;;) {
         const auto found = starts.find(pointer);
         if (found != starts.end()) {
-            LineColumn(text, found->second, line, column);
+            const Place& place = places.at(found->second);
+            line = place.line;
+            column = place.column;
             return true;
         }
         if (pointer.empty())

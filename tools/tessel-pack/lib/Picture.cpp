@@ -1,7 +1,6 @@
 #include "lib/Picture.h"
 
-#include <fstream>
-#include <iterator>
+#include "shared/SourceFile.h"
 
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION
@@ -34,17 +33,26 @@ void AppendBytes(void* context, void* data, int size)
 
 } // namespace
 
-bool Picture::Load(const std::string& path, Picture& picture, std::string& error)
+bool Picture::Load(const std::string& path, Picture& picture, std::string& error, int maxSide)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot open the file";
+    std::string text;
+    if (!SourceFile::Read(path, text, error)) {
+        if (error == "cannot be opened")
+            error = "cannot open the file";
         return false;
     }
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    text.clear();
     int width = 0, height = 0, channels = 0;
     if (!stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels)) {
         error = std::string("not a picture that can be read (") + stbi_failure_reason() + ")";
+        return false;
+    }
+    // The declared size is checked before a single pixel is decoded: a
+    // small file can declare gigabytes of pixels.
+    if (width > maxSide || height > maxSide) {
+        error = "declares " + std::to_string(width) + " x " + std::to_string(height) +
+                " pixels, more than the " + std::to_string(maxSide) + " pixels a side that are read";
         return false;
     }
     const int wanted = channels == 2 || channels == 4 ? 4 : 3;
@@ -64,7 +72,7 @@ bool Picture::Load(const std::string& path, Picture& picture, std::string& error
 
 bool Picture::IsGameSide(int side)
 {
-    return side >= 1 && side <= 512 && (side & (side - 1)) == 0;
+    return side >= 1 && side <= kLargestGameSide && (side & (side - 1)) == 0;
 }
 
 std::vector<std::uint8_t> Picture::Tga() const

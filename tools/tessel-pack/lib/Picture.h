@@ -12,10 +12,16 @@ struct Picture {
     int channels = 0;  // 3 or 4
     std::vector<std::uint8_t> pixels;
 
+    // The largest side a TGA file (16-bit sides) can hold, and the largest
+    // the game takes.
+    static const int kMaxSide = 65535;
+    static const int kLargestGameSide = 512;
+
     // Reads a PNG or TGA file (or any picture stb_image reads). Grey
-    // pictures become RGB, grey with alpha RGBA. On failure `error` says
-    // why.
-    static bool Load(const std::string& path, Picture& picture, std::string& error);
+    // pictures become RGB, grey with alpha RGBA. A picture whose header
+    // declares a side above `maxSide` is refused before it is decoded. On
+    // failure `error` says why.
+    static bool Load(const std::string& path, Picture& picture, std::string& error, int maxSide = kMaxSide);
 
     // The game takes sides of 1, 2, 4, ... 512 pixels.
     static bool IsGameSide(int side);

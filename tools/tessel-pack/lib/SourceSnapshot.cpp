@@ -1,21 +1,28 @@
 #include "lib/SourceSnapshot.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 
 #include "lib/WorldSource.h"
+#include "shared/SourceFile.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+// Read with the packer's size cap: a link to /dev/zero or a pipe among the
+// sources must not stall the watch (the pass that packs reports it).
+std::string ReadText(const fs::path& path)
+{
+    std::string text, ignored;
+    SourceFile::Read(path.string(), text, ignored);
+    return text;
+}
+
 // The files world.json names, as paths the tool can open.
 std::vector<std::string> NamedFiles(const fs::path& sourceDir)
 {
-    std::ifstream file(sourceDir / "world.json", std::ios::binary);
-    const std::string json{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::string json = ReadText(sourceDir / "world.json");
     WorldSpec world;
     Diagnostics ignored;  // the pass that packs reports them
     WorldSource::Parse(json, "world.json", world, ignored);
@@ -39,11 +46,6 @@ bool Inside(const fs::path& path, const fs::path& folder)
     return !relative.empty() && *relative.begin() != "..";
 }
 
-std::string ReadText(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // The files a Tiled map or tileset names (external tilesets, pictures), as
 // paths the tool can open: the values of source= and image= in XML, of

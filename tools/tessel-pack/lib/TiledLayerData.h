@@ -7,11 +7,18 @@
 // Decodes the data of a Tiled tile layer into global tile ids, row by row.
 // On failure `error` says what is wrong in words an author can act on.
 namespace TiledLayerData {
+// The most tiles a map may have (4096 x 4096): the engine and this tool
+// hold a whole map in memory, several bytes a tile.
+const long long kMaxCells = 1LL << 24;
+// The most cells the tile layers of one file may have in all, so that many
+// small but highly compressed layers cannot exhaust memory either.
+const long long kMaxCellsInAll = 8 * kMaxCells;
 // Whether a layer of this size can be a map's layer at all (1 to 65535
-// tiles a side); larger ones are refused before their data is decoded.
+// tiles a side, kMaxCells in all); larger ones are refused before their
+// data is decoded.
 inline bool SizeFits(long long width, long long height)
 {
-    return width >= 1 && height >= 1 && width <= 65535 && height <= 65535;
+    return width >= 1 && height >= 1 && width <= 65535 && height <= 65535 && width * height <= kMaxCells;
 }
 // "1,2,0,\n3,..." - exactly `count` numbers.
 bool DecodeCsv(const std::string& text, std::size_t count, std::vector<std::uint32_t>& gids,

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <set>
 
+#include "lib/PathCheck.h"
+#include "lib/TiledLayerData.h"
 #include "lib/TiledObjectConverter.h"
 #include "lib/TiledPath.h"
 #include "lib/TilesetPicture.h"
@@ -81,6 +83,12 @@ bool TiledMapConverter::CheckMapShape()
             good = false;
         }
     }
+    if (good && source.width * source.height > TiledLayerData::kMaxCells) {
+        Error(source.line, "the map is " + std::to_string(source.width) + " x " + std::to_string(source.height) +
+                               " tiles: a map may have at most " + std::to_string(TiledLayerData::kMaxCells) +
+                               " tiles (4096 x 4096), as the game holds it whole in memory");
+        good = false;
+    }
     return good;
 }
 
@@ -95,6 +103,8 @@ bool TiledMapConverter::CheckTilesetShape(const TiledTileset& tileset)
                           name + "it is a collection of images; " + needed);
         return false;
     }
+    if (tileset.imagePath.empty())
+        return false;  // its picture's name was refused when read
     bool good = true;
     if (tileset.tileWidth != kTile || tileset.tileHeight != kTile) {
         diagnostics.Error(tileset.file, tileset.line, 0,
@@ -149,10 +159,19 @@ void TiledMapConverter::ConvertTilesets(MapFile& map, std::vector<MapPicture>& p
                     byTexture[texture] = &tileset;
             }
             std::string file = TiledPath::Stem(tileset.imagePath) + ".tga";
-            if (const TiledProperty* fileProperty = tileset.properties.Find("file"))
+            int fileLine = tileset.line;
+            if (const TiledProperty* fileProperty = tileset.properties.Find("file")) {
                 file = fileProperty->value;
+                fileLine = fileProperty->line ? fileProperty->line : tileset.line;
+            }
             std::string encoded;
-            const bool fileGood = check.Text(file, owner + "'s picture file name", tileset.file, tileset.line, encoded);
+            bool fileGood = check.Text(file, owner + "'s picture file name", tileset.file, tileset.line, encoded);
+            const std::string refusal = PathCheck::FileNameRefusal(file);
+            if (fileGood && !refusal.empty()) {
+                diagnostics.Error(tileset.file, fileLine, 0,
+                                  owner + ": the picture file name " + Quoted(file) + " " + refusal);
+                fileGood = false;
+            }
             if (fileGood && (encoded.empty() || encoded.size() > 255))
                 diagnostics.Error(tileset.file, tileset.line, 0,
                                   owner + ": the picture file name " + Quoted(file) + " must be 1 to 255 bytes");

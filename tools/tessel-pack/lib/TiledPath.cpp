@@ -6,6 +6,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "lib/PathCheck.h"
+#include "shared/SourceFile.h"
+
 namespace fs = std::filesystem;
 
 std::string TiledPath::Beside(const std::string& file, const std::string& relative)
@@ -29,13 +32,17 @@ std::string TiledPath::Stem(const std::string& file)
     return fs::path(file).stem().string();
 }
 
-bool TiledPath::ReadText(const std::string& path, std::string& text)
+bool TiledPath::ReadText(const std::string& path, std::string& text, std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return bool(in) || in.eof();
+    return SourceFile::Read(path, text, error);
+}
+
+bool TiledPath::StaysInside(const std::string& display, int line, const std::string& name, Diagnostics& diagnostics)
+{
+    std::string joined;
+    const std::string refusal = PathCheck::ReferenceRefusal(display, name, joined);
+    if (refusal.empty())
+        return true;
+    diagnostics.Error(display, line, 0, "the file name '" + name + "' " + refusal);
+    return false;
 }

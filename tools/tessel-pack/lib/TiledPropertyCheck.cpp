@@ -35,8 +35,13 @@ bool TiledPropertyCheck::Text(const std::string& utf8, const std::string& what, 
                              std::string& cp1252)
 {
     std::string bad;
-    if (TiledText::ToCp1252(utf8, cp1252, bad))
-        return true;
+    if (TiledText::ToCp1252(utf8, cp1252, bad)) {
+        if (cp1252.find('\0') == std::string::npos)
+            return true;
+        // The game's files end each text with a 0 byte: one inside would cut it.
+        diagnostics.Error(file, line, 0, what + " holds the character U+0000, which no text of the game can hold");
+        return false;
+    }
     diagnostics.Error(file, line, 0,
                       what + " " + Quoted(utf8) + " holds " +
                           (bad == "?" ? std::string("bytes that are not UTF-8")

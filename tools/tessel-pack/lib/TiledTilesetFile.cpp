@@ -1,10 +1,9 @@
 #include "lib/TiledTilesetFile.h"
 
-#include <fstream>
-
 #include "lib/TiledPath.h"
 #include "lib/TmjReader.h"
 #include "lib/TmxReader.h"
+#include "shared/SourceFile.h"
 
 void ReadExternalTileset(const std::string& mapPath, const std::string& mapDisplay, int line,
                          const std::string& source, TiledTileset& tileset, Diagnostics& diagnostics)
@@ -13,7 +12,14 @@ void ReadExternalTileset(const std::string& mapPath, const std::string& mapDispl
     const std::string display = TiledPath::Beside(mapDisplay, source);
     tileset.file = mapDisplay;
     tileset.line = line;
-    if (!std::ifstream(path, std::ios::binary)) {
+    if (!TiledPath::StaysInside(mapDisplay, line, source, diagnostics)) {
+        tileset.loaded = false;
+        return;
+    }
+    // Not opened here: a pipe would block. The reader refuses what is not
+    // a regular file of a sensible size.
+    std::string why;
+    if (!SourceFile::Fits(path, why) && why == "cannot be opened") {
         diagnostics.Error(mapDisplay, line, 0, "the tileset file '" + source + "' (" + display +
                                                    ") cannot be opened: the map's tiles from it would be lost");
         tileset.loaded = false;

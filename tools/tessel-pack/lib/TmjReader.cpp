@@ -59,8 +59,17 @@ static const std::size_t kMaxIndexedBytes = 4 << 20;
 
 bool TmjReader::Load(json& document)
 {
-    if (!TiledPath::ReadText(path, text)) {
-        diagnostics.Error(display, 0, 0, "cannot be opened");
+    std::string readError;
+    if (!TiledPath::ReadText(path, text, readError)) {
+        diagnostics.Error(display, 0, 0, readError);
+        return false;
+    }
+    std::size_t tooDeep = 0;
+    if (JsonPositions::TooDeep(text, tooDeep)) {
+        int line = 0, column = 0;
+        JsonPositions::LineColumn(text, tooDeep, line, column);
+        diagnostics.Error(display, line, column, "lists and objects nest more than " +
+                                                     std::to_string(JsonPositions::kMaxDepth) + " deep here");
         return false;
     }
     try {
@@ -166,8 +175,8 @@ void TmjReader::ReadTilesetObject(const json& object, const std::string& pointer
     tileset.spacing = int(Int(object, "spacing"));
     tileset.properties = ReadProperties(object, pointer);
     const std::string image = Text(object, "image");
-    if (!image.empty()) {
-        tileset.hasImage = true;
+    tileset.hasImage = !image.empty();
+    if (!image.empty() && TiledPath::StaysInside(display, tileset.line, image, diagnostics)) {
         tileset.imagePath = TiledPath::Beside(path, image);
         tileset.imageDisplay = TiledPath::Beside(display, image);
     }
@@ -210,6 +219,14 @@ void TmjReader::ReadTileLayer(const json& element, const std::string& pointer, T
         return;
     }
     const std::size_t count = std::size_t(std::max(0LL, layer.width)) * std::size_t(std::max(0LL, layer.height));
+    cellsRead += count;
+    if (cellsRead > std::size_t(TiledLayerData::kMaxCellsInAll)) {
+        diagnostics.Error(display, LineOf(pointer), 0, "layer '" + layer.name + "': the tile layers hold more than " +
+                                                  std::to_string(TiledLayerData::kMaxCellsInAll) +
+                                                  " tiles in all; it is not read");
+        map.layers.push_back(layer);
+        return;
+    }
     std::string error;
     bool decoded = true;
     if (data->is_array()) {

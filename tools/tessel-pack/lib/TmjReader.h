@@ -36,4 +36,5 @@ private:
     Diagnostics& diagnostics;
     std::string text;
     std::unique_ptr<JsonPositions> positions;  // null for files too large to index
+    std::size_t cellsRead = 0;
 };

@@ -24,8 +24,9 @@ TmxReader::TmxReader(const std::string& path, const std::string& display, Diagno
 
 bool TmxReader::Load(pugi::xml_document& document, const char* rootName)
 {
-    if (!TiledPath::ReadText(path, text)) {
-        diagnostics.Error(display, 0, 0, "cannot be opened");
+    std::string readError;
+    if (!TiledPath::ReadText(path, text, readError)) {
+        diagnostics.Error(display, 0, 0, readError);
         return false;
     }
     lineStarts.assign(1, 0);
@@ -103,7 +104,7 @@ bool TmxReader::ReadMap(TiledSource& map)
             ReadTilesetElement(element, tileset);
         map.tilesets.push_back(tileset);
     }
-    ReadLayers(root, map);
+    ReadLayers(root, map, 0);
     return true;
 }
 
@@ -131,6 +132,9 @@ void TmxReader::ReadTilesetElement(const pugi::xml_node& element, TiledTileset& 
     const pugi::xml_node image = element.child("image");
     if (image && image.attribute("source")) {
         tileset.hasImage = true;
+    }
+    if (image && image.attribute("source") &&
+        TiledPath::StaysInside(display, Line(image), image.attribute("source").as_string(), diagnostics)) {
         tileset.imagePath = TiledPath::Beside(path, image.attribute("source").as_string());
         tileset.imageDisplay = TiledPath::Beside(display, image.attribute("source").as_string());
     }
@@ -138,8 +142,12 @@ void TmxReader::ReadTilesetElement(const pugi::xml_node& element, TiledTileset& 
         tileset.tileProperties[int(IntAttribute(tile, "id"))] = ReadProperties(tile);
 }
 
-void TmxReader::ReadLayers(const pugi::xml_node& parent, TiledSource& map)
+void TmxReader::ReadLayers(const pugi::xml_node& parent, TiledSource& map, std::size_t depth)
 {
+    if (depth > kMaxGroupDepth) {
+        Error(parent, "layer groups nest more than " + std::to_string(kMaxGroupDepth) + " deep here");
+        return;
+    }
     for (const pugi::xml_node& element : parent.children()) {
         const std::string kind = element.name();
         if (kind == "layer")
@@ -147,7 +155,7 @@ void TmxReader::ReadLayers(const pugi::xml_node& parent, TiledSource& map)
         else if (kind == "objectgroup")
             ReadObjectGroup(element, map);
         else if (kind == "group")
-            ReadLayers(element, map);
+            ReadLayers(element, map, depth + 1);
     }
 }
 
@@ -167,6 +175,14 @@ void TmxReader::ReadTileLayer(const pugi::xml_node& element, TiledSource& map)
     }
     const std::string encoding = data.attribute("encoding").as_string();
     const std::size_t count = std::size_t(std::max(0LL, layer.width)) * std::size_t(std::max(0LL, layer.height));
+    cellsRead += count;
+    if (cellsRead > std::size_t(TiledLayerData::kMaxCellsInAll)) {
+        diagnostics.Error(display, Line(element), 0, "layer '" + layer.name + "': the tile layers hold more than " +
+                                                  std::to_string(TiledLayerData::kMaxCellsInAll) +
+                                                  " tiles in all; it is not read");
+        map.layers.push_back(layer);
+        return;
+    }
     std::string error;
     bool decoded = true;
     if (encoding == "csv")

@@ -28,7 +28,9 @@ private:
     void Error(const pugi::xml_node& node, const std::string& message);
 
     void ReadTilesetElement(const pugi::xml_node& element, TiledTileset& tileset);
-    void ReadLayers(const pugi::xml_node& parent, TiledSource& map);
+    // Groups nest no deeper than kMaxGroupDepth: the reader recurses.
+    static const std::size_t kMaxGroupDepth = 256;
+    void ReadLayers(const pugi::xml_node& parent, TiledSource& map, std::size_t depth);
     void ReadTileLayer(const pugi::xml_node& element, TiledSource& map);
     void ReadObjectGroup(const pugi::xml_node& element, TiledSource& map);
     TiledProperties ReadProperties(const pugi::xml_node& element) const;
@@ -38,4 +40,5 @@ private:
     Diagnostics& diagnostics;
     std::string text;
     std::vector<std::size_t> lineStarts;
+    std::size_t cellsRead = 0;
 };

@@ -8,6 +8,7 @@
 #include "lib/Cp1252.h"
 #include "lib/JsonBreak.h"
 #include "lib/JsonPositions.h"
+#include "lib/PathCheck.h"
 #include "game/MenuLayout.h"
 
 using nlohmann::json;
@@ -73,6 +74,21 @@ public:
             return false;
         }
         out = found->get<std::string>();
+        return true;
+    }
+
+    // A file named by world.json: it must lie inside the source folder.
+    bool Source(const json& object, const std::string& pointer, std::string& out)
+    {
+        if (!Text(object, pointer, "source", true, out))
+            return false;
+        std::string joined;
+        const std::string refusal = PathCheck::ReferenceRefusal("world.json", out, joined);
+        if (!refusal.empty()) {
+            Error(pointer + "/source", "\"" + out + "\" " + refusal);
+            return false;
+        }
+        out = joined;
         return true;
     }
 
@@ -186,7 +202,7 @@ void ReadScripts(Reader& reader, const json& root, WorldSpec& world)
         reader.OnlyKeys((*list)[i], pointer, {"source", "file"});
         WorldSpec::Script script;
         script.place = reader.PlaceOf(pointer);
-        if (!reader.Text((*list)[i], pointer, "source", true, script.source))
+        if (!reader.Source((*list)[i], pointer, script.source))
             continue;
         if (!reader.FileName((*list)[i], pointer, "file", script.file, Stem(script.source) + ".tsl", 255))
             continue;
@@ -212,7 +228,7 @@ void ReadTextures(Reader& reader, const json& root, WorldSpec& world)
         WorldSpec::Texture texture;
         texture.place = reader.PlaceOf(pointer);
         const bool named = reader.TextureName((*list)[i], pointer, texture.texture);
-        if (!reader.Text((*list)[i], pointer, "source", true, texture.source) || !named)
+        if (!reader.Source((*list)[i], pointer, texture.source) || !named)
             continue;
         if (!reader.FileName((*list)[i], pointer, "file", texture.file, Stem(texture.source) + ".tga", 255))
             continue;
@@ -236,7 +252,7 @@ void ReadMaps(Reader& reader, const json& root, WorldSpec& world)
         reader.OnlyKeys((*list)[i], pointer, {"source", "name"});
         WorldSpec::Map map;
         map.place = reader.PlaceOf(pointer);
-        if (!reader.Text((*list)[i], pointer, "source", true, map.source))
+        if (!reader.Source((*list)[i], pointer, map.source))
             continue;
         // "map\" + name + ".map" must stay within 255 bytes of a string.
         if (!reader.FileName((*list)[i], pointer, "name", map.name, Stem(map.source), 251))
@@ -408,7 +424,7 @@ std::string ParseMessage(const std::string& what)
 
 bool WorldSource::IsFileName(const std::string& name, std::size_t maxLength)
 {
-    if (name.empty() || name.size() > maxLength || name == "." || name == "..")
+    if (name.size() > maxLength || !PathCheck::FileNameRefusal(name).empty())
         return false;
     for (char c : name)
         if (c <= ' ' || c > '~' || c == '/' || c == '\\' || c == '"' || c == ':' || c == '*' || c == '?' ||
@@ -421,6 +437,14 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
                         Diagnostics& diagnostics)
 {
     const std::size_t errorsBefore = diagnostics.ErrorCount();
+    std::size_t tooDeep = 0;
+    if (JsonPositions::TooDeep(jsonText, tooDeep)) {
+        int line = 0, column = 0;
+        JsonPositions::LineColumn(jsonText, tooDeep, line, column);
+        diagnostics.Error(file, line, column, "lists and objects nest more than " +
+                                                  std::to_string(JsonPositions::kMaxDepth) + " deep here");
+        return false;
+    }
     json root;
     try {
         root = json::parse(jsonText);

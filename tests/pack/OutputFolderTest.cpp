@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+#include "lib/OutputFolder.h"
+#include "lib/Picture.h"
+#include "support/TempDir.h"
+#include "support/ToolRun.h"
+
+namespace fs = std::filesystem;
+
+// The packer writes into game and source folders that people also use: it
+// replaces and removes only the files it wrote itself.
+namespace {
+
+std::string World(const std::string& textureSource)
+{
+    return "{ \"name\": \"W\", \"start_script\": 0, \"textures\": [ { \"texture\": 5, \"source\": \"" +
+           textureSource + "\" } ] }\n";
+}
+
+void WriteSources(const TempDir& dir, const std::string& textureSource)
+{
+    dir.Write("src/world.json", World(textureSource));
+    const Picture picture{8, 8, 4, std::vector<std::uint8_t>(8 * 8 * 4, 200)};
+    dir.Write("src/" + textureSource, picture.Png());
+}
+
+std::set<std::string> Files(const std::string& folder)
+{
+    std::set<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files.insert(fs::relative(entry.path(), folder).generic_string());
+    return files;
+}
+
+std::string Text(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// What a player and an author leave in a game folder.
+const std::set<std::string> kTheirs = {"captures/shot.tga", "touches.txt", "session.rec", ".git/HEAD",
+                                       "tga/mine.tga"};
+
+void WriteTheirs(const TempDir& dir, const std::string& folder)
+{
+    for (const std::string& file : kTheirs)
+        dir.Write(folder + "/" + file, "theirs: " + file);
+}
+
+} // namespace
+
+TEST(OutputFolder, PackingAgainReplacesOnlyWhatThePackerWrote)
+{
+    TempDir dir;
+    WriteSources(dir, "art/a.png");
+    ASSERT_EQ(ToolRun::Of("tessel-pack", "src -o game", dir).status, 0);
+    EXPECT_EQ(Text(dir.File("game/") + OutputFolder::kManifest),
+              "# The files tessel-pack wrote here. It replaces or removes only these when it writes\n"
+              "# this folder again, and leaves every other file alone.\n"
+              "game.cfg\ntga/a.tga\nwor/W.world\n");
+    WriteTheirs(dir, "game");
+
+    // The picture is renamed: a.tga, which the packer wrote, goes.
+    WriteSources(dir, "art/b.png");
+    const ToolRun again = ToolRun::Of("tessel-pack", "src -o game", dir);
+    ASSERT_EQ(again.status, 0) << again.err;
+    std::set<std::string> expected = kTheirs;
+    expected.insert({OutputFolder::kManifest, "game.cfg", "tga/b.tga", "wor/W.world"});
+    EXPECT_EQ(Files(dir.File("game")), expected);
+    for (const std::string& file : kTheirs)
+        EXPECT_EQ(Text(dir.File("game/" + file)), "theirs: " + file);
+}
+
+TEST(OutputFolder, AFolderPackedBeforeTheListLosesOnlyFilesOfTheKindsThePackerMakes)
+{
+    TempDir dir;
+    WriteSources(dir, "art/a.png");
+    ASSERT_EQ(ToolRun::Of("tessel-pack", "src -o game", dir).status, 0);
+    fs::remove(dir.File("game/") + OutputFolder::kManifest);
+    WriteTheirs(dir, "game");
+    dir.Write("game/map/old.map", std::string("old"));
+    dir.Write("game/map/notes.txt", std::string("theirs"));
+    WriteSources(dir, "art/b.png");
+    const ToolRun run = ToolRun::Of("tessel-pack", "src -o game", dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::set<std::string> files = Files(dir.File("game"));
+    // tga/mine.tga is of a kind the packer made then; everything else stays.
+    EXPECT_EQ(files.count("tga/mine.tga"), 0u);
+    EXPECT_EQ(files.count("map/old.map"), 0u);
+    EXPECT_EQ(files.count("tga/a.tga"), 0u);
+    for (const char* file : {"captures/shot.tga", "touches.txt", "session.rec", ".git/HEAD",
+                                    "map/notes.txt", "tga/b.tga"})
+        EXPECT_EQ(files.count(file), 1u) << file;
+}
+
+TEST(OutputFolder, AFileOfSomeoneElseWhereANewOneGoesStopsEverything)
+{
+    TempDir dir;
+    WriteSources(dir, "art/a.png");
+    ASSERT_EQ(ToolRun::Of("tessel-pack", "src -o game", dir).status, 0);
+    const std::set<std::string> before = Files(dir.File("game"));
+    dir.Write("game/tga/b.tga", std::string("theirs"));
+    WriteSources(dir, "art/b.png");
+    const ToolRun run = ToolRun::Of("tessel-pack", "src -o game", dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "game/tga/b.tga: error: exists and was not written by tessel-pack: it is left alone, and "
+                       "nothing is written; move it away first\n");
+    std::set<std::string> after = before;
+    after.insert("tga/b.tga");
+    EXPECT_EQ(Files(dir.File("game")), after);
+    EXPECT_EQ(Text(dir.File("game/tga/b.tga")), "theirs");
+    for (const auto& entry : fs::directory_iterator(dir.Path()))
+        EXPECT_EQ(entry.path().filename().string().find("game."), std::string::npos) << entry.path();
+}
+
+TEST(OutputFolder, TheOutputIsApartFromWhatItIsMadeFrom)
+{
+    TempDir dir;
+    WriteSources(dir, "art/a.png");
+    ASSERT_EQ(ToolRun::Of("tessel-pack", "src -o game", dir).status, 0);
+    dir.Write("src/.git/HEAD", std::string("ref"));
+    dir.Write("src/notes.txt", std::string("mine"));
+    const std::set<std::string> source = Files(dir.File("src"));
+    const std::set<std::string> game = Files(dir.File("game"));
+    const struct {
+        std::string arguments;
+        std::string err;
+    } cases[] = {
+        {"src -o src", "src: error: is the folder it is made from: choose an output folder apart from it\n"},
+        {"src -o src/", "src: error: is the folder it is made from: choose an output folder apart from it\n"},
+        {"src -o src/game",
+         "src/game: error: lies inside src, the folder it is made from: choose an output folder apart from it\n"},
+        {"src -o .", ".: error: holds src, the folder it is made from: choose an output folder apart from it\n"},
+        {"--unpack game -o game",
+         "game: error: is the folder it is made from: choose an output folder apart from it\n"},
+        {"--unpack game -o game/src",
+         "game/src: error: lies inside game, the folder it is made from: choose an output folder apart from it\n"},
+        {"--unpack game -o .", ".: error: holds game, the folder it is made from: choose an output folder apart "
+                               "from it\n"},
+        // An author's sources, made before the list was kept or by hand.
+        {"--unpack game -o src", "src/art/a.png: error: exists and was not written by tessel-pack: it is left "
+                                 "alone, and nothing is written; move it away first\n"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = ToolRun::Of("tessel-pack", c.arguments, dir);
+        EXPECT_EQ(run.status, 1) << c.arguments;
+        EXPECT_EQ(run.err, c.err) << c.arguments;
+        EXPECT_EQ(Files(dir.File("src")), source) << c.arguments;
+        EXPECT_EQ(Files(dir.File("game")), game) << c.arguments;
+    }
+
+    // Sources it unpacked itself are unpacked again in place, notes kept.
+    ASSERT_EQ(ToolRun::Of("tessel-pack", "--unpack game -o back", dir).status, 0);
+    dir.Write("back/notes.txt", std::string("mine"));
+    const ToolRun again = ToolRun::Of("tessel-pack", "--unpack game -o back", dir);
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(Text(dir.File("back/notes.txt")), "mine");
+    EXPECT_TRUE(fs::exists(dir.File("back/world.json")));
+}
+
+TEST(OutputFolder, AListNamingFilesOutsideTheFolderIsRefusedWhole)
+{
+    TempDir dir;
+    WriteSources(dir, "art/a.png");
+    dir.Write("outside.txt", std::string("keep"));
+    dir.Write("game/wor/W.world", std::string("old"));
+    dir.Write(std::string("game/") + OutputFolder::kManifest, std::string("# list\nwor/W.world\n../outside.txt\n"));
+    const ToolRun run = ToolRun::Of("tessel-pack", "src -o game", dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, std::string("game/") + OutputFolder::kManifest +
+                           ":3: error: names a file that leads outside the folder (\"..\" past its top): the list "
+                           "is damaged, so nothing in the folder is replaced\n");
+    EXPECT_EQ(Text(dir.File("outside.txt")), "keep");
+    EXPECT_EQ(Text(dir.File("game/wor/W.world")), "old");
+}
