@@ -15,7 +15,8 @@ if(TARGET tessel-pack)
   # Only what the packer wrote: a folder someone played in also holds
   # captures, recordings and saves of their own.
   install(DIRECTORY ${CMAKE_BINARY_DIR}/demo/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tessel/sylva
-          PATTERN "captures" EXCLUDE PATTERN "saves" EXCLUDE PATTERN "*.txt" EXCLUDE)
+          PATTERN "captures" EXCLUDE PATTERN "saves" EXCLUDE PATTERN "*.txt" EXCLUDE
+          PATTERN ".tessel-pack-files" EXCLUDE)
 endif()
 
 set(CPACK_PACKAGE_NAME tessel)

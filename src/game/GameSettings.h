@@ -9,6 +9,8 @@
 // behaviours). tessel-pack writes them from world.json into "game.cfg", one
 // `key = value` a line, '#' starting a comment line. A folder without the
 // file plays with the defaults: the world "Sylva" under the classic title.
+// The title is UTF-8, as the window system takes it; the world's own texts
+// stay Windows-1252.
 class GameSettings {
 public:
     static constexpr const char* kFileName = "game.cfg";

@@ -7,14 +7,14 @@ TEST(GameSettings, ReadsKeyValueLinesAndReportsTheOthersByNumber)
 {
     GameSettings settings;
     std::vector<std::string> problems;
-    settings.Parse("# comment\n\nworld = Glimmerford\r\n  title =  Le Gu\xE9 d'or  \n"
+    settings.Parse("# comment\n\nworld = Glimmerford\r\n  title =  Le Gu\xC3\xA9 d'or  \n"
                    "Bad Key = 1\nno equals sign\nmenu.entry = a\nmenu.entry = b\nworld = Autre\n",
                    problems);
     EXPECT_EQ(problems, (std::vector<std::string>{"5: not a `key = value` line; skipped",
                                                   "6: not a `key = value` line; skipped"}));
     // The last of a repeated key wins; all of them stay in order.
     EXPECT_EQ(settings.WorldPath(), "wor\\Autre.world");
-    EXPECT_EQ(settings.Title(), "Le Gu\xE9 d'or");
+    EXPECT_EQ(settings.Title(), "Le Gu\xC3\xA9 d'or");
     EXPECT_EQ(settings.GetAll("menu.entry"), (std::vector<std::string>{"a", "b"}));
     EXPECT_FALSE(settings.Has("bad key"));
 }

@@ -41,7 +41,7 @@ cmp "$demo/map/village.map" "$scratch/game/map/village.map" || fail "the map doe
 # The packaged game plays the packaged demo: a window with the game's title
 # opens and stays open.
 if [ -n "${DISPLAY:-}" ]; then
-  (cd "$demo" && exec "$root/usr/bin/tessel") >"$scratch/game.log" 2>&1 &
+  (cd "$scratch" && exec "$root/usr/bin/tessel" "$demo") >"$scratch/game.log" 2>&1 &
   game_pid=$!
   xdotool search --sync --onlyvisible --name "Lanternwork by Odrin" >/dev/null &
   search_pid=$!

@@ -40,7 +40,8 @@ struct WorldSpec {
     };
 
     std::string name;
-    // The window's title; empty: the game's own.
+    // The window's title, in UTF-8 as the window system takes it; empty: the
+    // game's own.
     std::string title;
     std::uint16_t startScript = 0;
     Place startScriptPlace;
