@@ -229,6 +229,36 @@ TEST_F(SylvaDemo, ElderGuardAndTravellerAnswerAsPeopleWould)
     EXPECT_NE(lastPage.find("Q pour agir"), std::string::npos) << lastPage;
 }
 
+// Doors, signs and the inn's counter answer the action key from the tile
+// in front of them, as characters do.
+TEST_F(SylvaDemo, ActionTilesAnswerFromTheTileInFront)
+{
+    run->captureFrames = false;
+    ASSERT_TRUE(Settle());
+    // Up beside Elian's house, a tap left, and a tap up only turns to the door.
+    ASSERT_TRUE(Walk(SDLK_UP, 2));
+    ASSERT_TRUE(Step(SDLK_LEFT));
+    ASSERT_TRUE(Step(SDLK_UP));
+    EXPECT_EQ(Where(), "5,8 +0,0");
+    lastPage.clear();
+    ASSERT_TRUE(Act());
+    EXPECT_EQ(lastPage.rfind("La maison d'Elian", 0), 0u) << lastPage;
+
+    // To the inn, and across the counter from Rosalie: the soup is accepted.
+    ASSERT_TRUE(Step(SDLK_DOWN));
+    ASSERT_TRUE(Walk(SDLK_DOWN, 1));
+    ASSERT_TRUE(Walk(SDLK_RIGHT, 16));
+    ASSERT_TRUE(Walk(SDLK_UP, 2));
+    ASSERT_EQ(game().map.Name(), "auberge");
+    ASSERT_TRUE(Walk(SDLK_UP, 2));
+    ASSERT_TRUE(Walk(SDLK_LEFT, 3));
+    ASSERT_TRUE(Step(SDLK_UP));
+    EXPECT_EQ(Where(), "2,5 +0,0") << "the counter stops the hero";
+    ASSERT_EQ(Global("Soupe"), 0);
+    ASSERT_TRUE(Act());
+    EXPECT_EQ(Global("Soupe"), 1);
+}
+
 // One full play-through, the keys a player presses. Every box is answered
 // with q (a choice with its first answer, a number with 3 and Return). Where
 // a step names a map, the hero stands there, on that tile, after it.
