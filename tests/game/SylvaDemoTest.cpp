@@ -156,6 +156,17 @@ protected:
 TempDir* SylvaDemo::packing = nullptr;
 ToolRun* SylvaDemo::packRun = nullptr;
 
+// The demo's sources are clean even for the strict check, and the world
+// asks the game to walk tile by tile.
+TEST_F(SylvaDemo, SourcesPassTheStrictCheckAndAskForGridWalking)
+{
+    TempDir dir;
+    const ToolRun strict = ToolRun::Of("tessel-pack", "'" + kSources + "' --check --werror", dir);
+    EXPECT_EQ(strict.status, 0) << strict.out << strict.err;
+    EXPECT_EQ(strict.err, "");
+    EXPECT_TRUE(game().settings.GridMovement());
+}
+
 // Two side encounters off the story's path.
 TEST_F(SylvaDemo, TomAnswersWithTheNumberGivenAndTheSignIsRead)
 {
