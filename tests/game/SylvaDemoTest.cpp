@@ -310,6 +310,48 @@ const std::vector<Press> kPlayThrough = {
     {Key::Step, SDLK_RIGHT, 0, "village", 18, 14},
 };
 
+// In the forest with Maëlle: the campfire hands her the lead on the tile
+// Elian stood on, and the fisherman turns down to her when she speaks from
+// below him.
+TEST_F(SylvaDemo, TheCampfireHandsTheLeadOnItsTileAndYvesAnswersFromBelow)
+{
+    run->captureFrames = false;
+    ASSERT_TRUE(Settle());
+    const std::size_t kMaelleJoined = 16;
+    for (std::size_t i = 0; i <= kMaelleJoined; ++i) {
+        const Press& p = kPlayThrough[i];
+        ASSERT_TRUE(p.what == Key::Walk ? Walk(p.key, p.tiles) : p.what == Key::Step ? Step(p.key) : Act()) << i;
+    }
+    ASSERT_EQ(Global("MaelleAvec"), 1);
+    ASSERT_EQ(Where(), "14,18 +0,0");
+
+    // Round the rocks to the fire's right: a tap left walks beside it, a
+    // second only turns to it. The second answer: Maëlle.
+    ASSERT_TRUE(Walk(SDLK_UP, 4));
+    ASSERT_TRUE(Walk(SDLK_RIGHT, 9));
+    ASSERT_TRUE(Walk(SDLK_UP, 2));
+    ASSERT_TRUE(Step(SDLK_LEFT));
+    ASSERT_TRUE(Step(SDLK_LEFT));
+    ASSERT_EQ(Where(), "22,12 +0,0") << "the fire stops the hero";
+    run->Hit(SDLK_q);
+    ASSERT_GT(Until(7), 0);
+    run->Hit(SDLK_DOWN);
+    run->Hit(SDLK_q);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(game().activeHero, 2);
+    EXPECT_EQ(Where(), "22,12 +0,0");
+    EXPECT_EQ(leader().facing, 0) << "facing the fire";
+    EXPECT_GE(hero(1).tileX, 100) << "Elian walks with her, out of sight";
+
+    ASSERT_TRUE(Walk(SDLK_UP, 3));
+    ASSERT_TRUE(Walk(SDLK_LEFT, 3));
+    ASSERT_TRUE(Step(SDLK_UP));
+    EXPECT_EQ(Where(), "19,9 +0,0");
+    ASSERT_TRUE(Act());
+    EXPECT_EQ(game().map.FindNpc(8)->facing, 1) << "Yves turned down, to the heroine below him";
+    EXPECT_NE(lastPage.find("pierres du gu\xE9"), std::string::npos) << lastPage;
+}
+
 TEST_F(SylvaDemo, FullPlayThroughEndsTheStory)
 {
     // The story is told over the black screen first. Frames are read back
