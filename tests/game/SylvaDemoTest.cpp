@@ -1,5 +1,6 @@
 // The demo world Sylva, packed from data/sylva by tessel-pack and played on
-// the real game with injected keys, as a new player would play it.
+// the real game with injected keys, as a new player would play it. Sylva
+// walks tile by tile: every walk below ends with the hero on a tile.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -38,6 +39,14 @@ protected:
 
     CGame& game() { return run->Game(); }
     const CHero& hero(int id) { return *game().map.FindHero(id); }
+    const CHero& leader() { return hero(game().activeHero); }
+    // Where the leading hero stands: "x,y +offsetX,offsetY".
+    std::string Where()
+    {
+        const CHero& h = leader();
+        return std::to_string(h.tileX) + "," + std::to_string(h.tileY) + " +" + std::to_string(h.offsetX) + "," +
+               std::to_string(h.offsetY);
+    }
     bool Exploring()
     {
         return game().modes.Size() == 1 && game().modes.TopType() == 2 && !game().fade.active &&
@@ -53,12 +62,13 @@ protected:
 
     // Answers every box the scripts open, as a player reading on would:
     // q turns pages and takes the first answer of a choice, 3 and Return
-    // answer a question. Ends once the map has been quiet for a few frames;
-    // false if that never happens.
+    // answer a question. Ends once the map has been quiet for longer than a
+    // step takes; false if that never happens.
     bool Settle(int limit = 3000)
     {
+        const int kQuiet = 10;
         int quiet = 0;
-        for (int frames = 0; frames < limit && quiet < 4; ++frames) {
+        for (int frames = 0; frames < limit && quiet < kQuiet; ++frames) {
             run->RunFrames(1);
             const std::uint16_t type = game().modes.TopType();
             const bool active = game().modes.TopState() == ModeActive;
@@ -71,27 +81,34 @@ protected:
             }
             quiet = Exploring() ? quiet + 1 : 0;
         }
-        return quiet >= 4;
+        return quiet >= kQuiet;
     }
     static std::string Front(const CTextBox& box) { return box.pages.empty() ? "" : box.pages.front(); }
 
-    // Holds an arrow key for `tiles` tiles (8 frames each, 4 pixels a frame)
-    // or until a script takes over the screen, then lets the scripts finish.
+    // Holds an arrow key for `tiles` tiles (a tile takes 8 frames at 4
+    // pixels a frame), or until a script takes over the screen, and lets it
+    // go half-way through the last step: the hero finishes that step. Then
+    // lets the scripts finish.
     bool Walk(SDLKey key, int tiles)
     {
         run->Press(key);
-        for (int frame = 0; frame < 8 * tiles && game().modes.TopType() == 2 && !game().fade.active; ++frame)
+        for (int frame = 0; frame < 8 * tiles - 4 && game().modes.TopType() == 2 && !game().fade.active; ++frame)
             run->RunFrames(1);
         run->Release(key);
         return Settle();
     }
-    // Held for one frame: turns the hero and moves it at most 4 pixels.
-    bool Nudge(SDLKey key)
+    // Pressed and let go before the next frame: one tile, or only a turn
+    // when someone or something stands on that tile.
+    bool Step(SDLKey key)
     {
-        run->Hit(key);
+        run->Tap(key);
         return Settle();
     }
-    bool Act() { return Nudge(SDLK_q); }
+    bool Act()
+    {
+        run->Hit(SDLK_q);
+        return Settle();
+    }
 
     // Answers boxes as Settle does until the message box shows a page that
     // holds `text`, which is left open.
@@ -139,14 +156,26 @@ protected:
 TempDir* SylvaDemo::packing = nullptr;
 ToolRun* SylvaDemo::packRun = nullptr;
 
+// The demo's sources are clean even for the strict check, and the world
+// asks the game to walk tile by tile.
+TEST_F(SylvaDemo, SourcesPassTheStrictCheckAndAskForGridWalking)
+{
+    TempDir dir;
+    const ToolRun strict = ToolRun::Of("tessel-pack", "'" + kSources + "' --check --werror", dir);
+    EXPECT_EQ(strict.status, 0) << strict.out << strict.err;
+    EXPECT_EQ(strict.err, "");
+    EXPECT_TRUE(game().settings.GridMovement());
+}
+
 // Two side encounters off the story's path.
 TEST_F(SylvaDemo, TomAnswersWithTheNumberGivenAndTheSignIsRead)
 {
     run->captureFrames = false;
     ASSERT_TRUE(Settle());
-    // From the start, down to the row of Tom, and left until facing him.
+    // From the start, down to the row of Tom, and a tap that turns to him.
     ASSERT_TRUE(Walk(SDLK_DOWN, 4));
-    ASSERT_TRUE(Nudge(SDLK_LEFT));
+    ASSERT_TRUE(Step(SDLK_LEFT));
+    EXPECT_EQ(Where(), "6,14 +0,0") << "Tom stands on the tile to the left";
     ASSERT_TRUE(Act());
     EXPECT_NE(lastPage.find(" 3"), std::string::npos) << lastPage;
 
@@ -154,56 +183,97 @@ TEST_F(SylvaDemo, TomAnswersWithTheNumberGivenAndTheSignIsRead)
     ASSERT_TRUE(Walk(SDLK_UP, 4));
     ASSERT_TRUE(Walk(SDLK_RIGHT, 6));
     ASSERT_TRUE(Walk(SDLK_UP, 6));
-    EXPECT_EQ(hero(1).tileY, 4);
+    EXPECT_EQ(Where(), "12,5 +0,0") << "below the sign";
     lastPage.clear();
     ASSERT_TRUE(Act());
     EXPECT_EQ(lastPage.rfind("\xAB\xA0SYLVA\xA0\xBB", 0), 0u) << lastPage;
 }
 
 // The elder says his speech once, the guard stops the hero level with him
-// before the quest, and the traveller at the inn turns to whoever speaks.
+// before the quest, and the traveller at the inn turns to whoever speaks,
+// from below as from his side.
 TEST_F(SylvaDemo, ElderGuardAndTravellerAnswerAsPeopleWould)
 {
     run->captureFrames = false;
     ASSERT_TRUE(Settle());
     ASSERT_TRUE(Walk(SDLK_RIGHT, 2));
     ASSERT_TRUE(Walk(SDLK_UP, 1));
-    ASSERT_TRUE(Nudge(SDLK_RIGHT));
+    ASSERT_TRUE(Step(SDLK_RIGHT));
+    ASSERT_EQ(Where(), "8,9 +0,0");
     ASSERT_TRUE(Act());
     ASSERT_EQ(Global("Aubin"), 1);
     ASSERT_TRUE(Act());
     EXPECT_EQ(lastPage.rfind("Odile t'attend", 0), 0u) << "no second recruiting speech: " << lastPage;
 
     // Up the road to the forest before Odile has asked for anything.
-    ASSERT_TRUE(Nudge(SDLK_LEFT));
     ASSERT_TRUE(Walk(SDLK_DOWN, 1));
     ASSERT_TRUE(Walk(SDLK_RIGHT, 7));
     ASSERT_TRUE(Walk(SDLK_UP, 8));
     EXPECT_EQ(lastPage.rfind("Halte-l\xE0", 0), 0u) << lastPage;
     EXPECT_EQ(game().map.Name(), "village");
-    EXPECT_EQ(hero(1).tileY, 3) << "sent back from the guard's row, not from beyond him";
+    EXPECT_EQ(Where(), "15,3 +0,0") << "sent back from the guard's row, not from beyond him";
 
-    // Into the inn, and round the table to Bastien's right: he turns to Elian.
+    // Into the inn, and round the table to just below Bastien: a tap up
+    // only turns the hero to him, and he turns down to Elian.
     ASSERT_TRUE(Walk(SDLK_DOWN, 7));
     ASSERT_TRUE(Walk(SDLK_RIGHT, 6));
     ASSERT_TRUE(Walk(SDLK_UP, 2));
     ASSERT_EQ(game().map.Name(), "auberge");
     ASSERT_TRUE(Walk(SDLK_DOWN, 1));
     ASSERT_TRUE(Walk(SDLK_RIGHT, 4));
-    ASSERT_TRUE(Walk(SDLK_UP, 1));
-    ASSERT_TRUE(Walk(SDLK_RIGHT, 1));
-    ASSERT_TRUE(Walk(SDLK_UP, 1));
-    ASSERT_TRUE(Nudge(SDLK_LEFT));
+    ASSERT_TRUE(Step(SDLK_UP));
+    ASSERT_TRUE(Step(SDLK_UP));
+    EXPECT_EQ(Where(), "9,7 +0,0") << "Bastien stands on the tile above";
     EXPECT_EQ(game().map.FindNpc(9)->facing, 0) << "Bastien starts facing left";
+    ASSERT_TRUE(Act());
+    EXPECT_EQ(game().map.FindNpc(9)->facing, 1) << "Bastien turned down, to the hero below him";
+    EXPECT_NE(lastPage.find("Q pour agir"), std::string::npos) << lastPage;
+
+    // Round to his right, a tap left, and he turns right.
+    ASSERT_TRUE(Step(SDLK_RIGHT));
+    ASSERT_TRUE(Step(SDLK_UP));
+    ASSERT_TRUE(Step(SDLK_LEFT));
+    EXPECT_EQ(Where(), "10,6 +0,0");
+    lastPage.clear();
     ASSERT_TRUE(Act());
     EXPECT_EQ(game().map.FindNpc(9)->facing, 2) << "Bastien turned right, to the hero";
     EXPECT_NE(lastPage.find("Q pour agir"), std::string::npos) << lastPage;
 }
 
+// Doors, signs and the inn's counter answer the action key from the tile
+// in front of them, as characters do.
+TEST_F(SylvaDemo, ActionTilesAnswerFromTheTileInFront)
+{
+    run->captureFrames = false;
+    ASSERT_TRUE(Settle());
+    // Up beside Elian's house, a tap left, and a tap up only turns to the door.
+    ASSERT_TRUE(Walk(SDLK_UP, 2));
+    ASSERT_TRUE(Step(SDLK_LEFT));
+    ASSERT_TRUE(Step(SDLK_UP));
+    EXPECT_EQ(Where(), "5,8 +0,0");
+    lastPage.clear();
+    ASSERT_TRUE(Act());
+    EXPECT_EQ(lastPage.rfind("La maison d'Elian", 0), 0u) << lastPage;
+
+    // To the inn, and across the counter from Rosalie: the soup is accepted.
+    ASSERT_TRUE(Step(SDLK_DOWN));
+    ASSERT_TRUE(Walk(SDLK_DOWN, 1));
+    ASSERT_TRUE(Walk(SDLK_RIGHT, 16));
+    ASSERT_TRUE(Walk(SDLK_UP, 2));
+    ASSERT_EQ(game().map.Name(), "auberge");
+    ASSERT_TRUE(Walk(SDLK_UP, 2));
+    ASSERT_TRUE(Walk(SDLK_LEFT, 3));
+    ASSERT_TRUE(Step(SDLK_UP));
+    EXPECT_EQ(Where(), "2,5 +0,0") << "the counter stops the hero";
+    ASSERT_EQ(Global("Soupe"), 0);
+    ASSERT_TRUE(Act());
+    EXPECT_EQ(Global("Soupe"), 1);
+}
+
 // One full play-through, the keys a player presses. Every box is answered
 // with q (a choice with its first answer, a number with 3 and Return). Where
 // a step names a map, the hero stands there, on that tile, after it.
-enum class Key { Walk, Nudge, Act };
+enum class Key { Walk, Step, Act };
 struct Press {
     Key what;
     SDLKey key;
@@ -213,20 +283,20 @@ struct Press {
 };
 
 const std::size_t kAubinHasSpoken = 3;
-const std::size_t kFlowerPicked = 23;
-const std::size_t kBackInTheVillage = 26;
+const std::size_t kFlowerPicked = 21;
+const std::size_t kBackInTheVillage = 24;
 const std::vector<Press> kPlayThrough = {
     // Village: to the elder at the well, who asks for help.
-    {Key::Walk, SDLK_RIGHT, 2}, {Key::Walk, SDLK_UP, 1, "village", 8, 9}, {Key::Nudge, SDLK_RIGHT, 0},
+    {Key::Walk, SDLK_RIGHT, 2}, {Key::Walk, SDLK_UP, 1, "village", 8, 9}, {Key::Step, SDLK_RIGHT, 0, "village", 8, 9},
     {Key::Act, SDLK_q, 0},
     // Along the square to the inn's door step, in and out again.
-    {Key::Nudge, SDLK_LEFT, 0}, {Key::Walk, SDLK_DOWN, 1}, {Key::Walk, SDLK_RIGHT, 13, "village", 21, 10},
+    {Key::Walk, SDLK_DOWN, 1}, {Key::Walk, SDLK_RIGHT, 13, "village", 21, 10},
     {Key::Walk, SDLK_UP, 2, "auberge", 5, 7}, {Key::Walk, SDLK_DOWN, 3, "village", 21, 9},
     // Down to Odile, who asks for the moonflower.
-    {Key::Walk, SDLK_DOWN, 1}, {Key::Walk, SDLK_LEFT, 3}, {Key::Walk, SDLK_DOWN, 4}, {Key::Nudge, SDLK_RIGHT, 0},
+    {Key::Walk, SDLK_DOWN, 1}, {Key::Walk, SDLK_LEFT, 3}, {Key::Walk, SDLK_DOWN, 4}, {Key::Step, SDLK_RIGHT, 0, "village", 18, 14},
     {Key::Act, SDLK_q, 0},
     // Back up the road and north into the forest.
-    {Key::Nudge, SDLK_LEFT, 0}, {Key::Walk, SDLK_UP, 4}, {Key::Walk, SDLK_LEFT, 3}, {Key::Walk, SDLK_UP, 11, "foret", 14, 21},
+    {Key::Walk, SDLK_UP, 4}, {Key::Walk, SDLK_LEFT, 3}, {Key::Walk, SDLK_UP, 11, "foret", 14, 21},
     // Up the forest path, where Maëlle waits and joins, then left to the
     // ford: she takes the lead.
     {Key::Walk, SDLK_UP, 8, "foret", 14, 18}, {Key::Walk, SDLK_UP, 5}, {Key::Walk, SDLK_LEFT, 2}, {Key::Walk, SDLK_UP, 3},
@@ -237,8 +307,50 @@ const std::vector<Press> kPlayThrough = {
     {Key::Walk, SDLK_DOWN, 7, "foret", 11, 12}, {Key::Walk, SDLK_RIGHT, 3}, {Key::Walk, SDLK_DOWN, 12, "village", 15, 1},
     // Down the road to Odile with the flower: the ending.
     {Key::Walk, SDLK_DOWN, 9}, {Key::Walk, SDLK_RIGHT, 3}, {Key::Walk, SDLK_DOWN, 4, "village", 18, 14},
-    {Key::Nudge, SDLK_RIGHT, 0},
+    {Key::Step, SDLK_RIGHT, 0, "village", 18, 14},
 };
+
+// In the forest with Maëlle: the campfire hands her the lead on the tile
+// Elian stood on, and the fisherman turns down to her when she speaks from
+// below him.
+TEST_F(SylvaDemo, TheCampfireHandsTheLeadOnItsTileAndYvesAnswersFromBelow)
+{
+    run->captureFrames = false;
+    ASSERT_TRUE(Settle());
+    const std::size_t kMaelleJoined = 16;
+    for (std::size_t i = 0; i <= kMaelleJoined; ++i) {
+        const Press& p = kPlayThrough[i];
+        ASSERT_TRUE(p.what == Key::Walk ? Walk(p.key, p.tiles) : p.what == Key::Step ? Step(p.key) : Act()) << i;
+    }
+    ASSERT_EQ(Global("MaelleAvec"), 1);
+    ASSERT_EQ(Where(), "14,18 +0,0");
+
+    // Round the rocks to the fire's right: a tap left walks beside it, a
+    // second only turns to it. The second answer: Maëlle.
+    ASSERT_TRUE(Walk(SDLK_UP, 4));
+    ASSERT_TRUE(Walk(SDLK_RIGHT, 9));
+    ASSERT_TRUE(Walk(SDLK_UP, 2));
+    ASSERT_TRUE(Step(SDLK_LEFT));
+    ASSERT_TRUE(Step(SDLK_LEFT));
+    ASSERT_EQ(Where(), "22,12 +0,0") << "the fire stops the hero";
+    run->Hit(SDLK_q);
+    ASSERT_GT(Until(7), 0);
+    run->Hit(SDLK_DOWN);
+    run->Hit(SDLK_q);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(game().activeHero, 2);
+    EXPECT_EQ(Where(), "22,12 +0,0");
+    EXPECT_EQ(leader().facing, 0) << "facing the fire";
+    EXPECT_GE(hero(1).tileX, 100) << "Elian walks with her, out of sight";
+
+    ASSERT_TRUE(Walk(SDLK_UP, 3));
+    ASSERT_TRUE(Walk(SDLK_LEFT, 3));
+    ASSERT_TRUE(Step(SDLK_UP));
+    EXPECT_EQ(Where(), "19,9 +0,0");
+    ASSERT_TRUE(Act());
+    EXPECT_EQ(game().map.FindNpc(8)->facing, 1) << "Yves turned down, to the heroine below him";
+    EXPECT_NE(lastPage.find("pierres du gu\xE9"), std::string::npos) << lastPage;
+}
 
 TEST_F(SylvaDemo, FullPlayThroughEndsTheStory)
 {
@@ -274,12 +386,13 @@ TEST_F(SylvaDemo, FullPlayThroughEndsTheStory)
 
     for (std::size_t i = 0; i < kPlayThrough.size(); ++i) {
         const Press& p = kPlayThrough[i];
-        bool settled = p.what == Key::Walk ? Walk(p.key, p.tiles) : Nudge(p.key);
+        const bool settled = p.what == Key::Walk ? Walk(p.key, p.tiles) : p.what == Key::Step ? Step(p.key) : Act();
         ASSERT_TRUE(settled) << "step " << i;
+        EXPECT_EQ(leader().offsetX, 0) << "on a tile, step " << i;
+        EXPECT_EQ(leader().offsetY, 0) << "on a tile, step " << i;
         if (p.map) {
             EXPECT_EQ(game().map.Name(), p.map) << "step " << i;
-            EXPECT_EQ(hero(1).tileX, p.x) << "step " << i;
-            EXPECT_EQ(hero(1).tileY, p.y) << "step " << i;
+            EXPECT_EQ(Where(), std::to_string(p.x) + "," + std::to_string(p.y) + " +0,0") << "step " << i;
         }
         if (i == kAubinHasSpoken) {
             EXPECT_EQ(game().map.FindNpc(3)->facing, 0) << "the elder turned to face the hero";
