@@ -10,6 +10,7 @@
 #include "image/Texture.h"
 #include "image/TextureFilter.h"
 #include "platform/Clock.h"
+#include "platform/PlayerFolder.h"
 #include "script/ScriptTables.h"
 
 CGame::CGame()
@@ -69,6 +70,7 @@ void CGame::ReadSettings()
     }
     for (const auto& entry : settingOverrides.Entries())
         settings.Set(entry.first, entry.second);
+    playerFolder = PlayerFolder(settings.Get("world", GameSettings::kDefaultWorldName));
 }
 
 void CGame::SetUpWidgets()

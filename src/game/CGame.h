@@ -103,6 +103,9 @@ public:
     // the file's and win over them.
     GameSettings settings;
     GameSettings settingOverrides;
+    // Where captures and saves go: empty for the game folder, else the
+    // player's own folder (a game installed read-only), a PlayerFolder prefix.
+    std::string playerFolder;
     // Pictures of the world are read and uploaded through this one record.
     TgaImage scratchImage;
     // Every texture the world and its maps loaded, to upload again after a

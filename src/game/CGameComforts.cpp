@@ -74,7 +74,7 @@ void CGame::OnFrameDrawn()
         return;
     captureRequested = false;
     std::string error;
-    const std::string name = SaveScreenCapture(Width(), Height(), error);
+    const std::string name = SaveScreenCapture(Width(), Height(), error, playerFolder);
     std::cout << (name.empty() ? error : name) << std::endl;
 }
 

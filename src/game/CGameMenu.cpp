@@ -78,6 +78,7 @@ void CGame::SetUpMenu()
     // The entries the world shows, by default all eleven in the classic
     // order; each one's associated value is its index in that order.
     saveMenu.Configure(settings);
+    saveMenu.playerFolder = playerFolder;
     const MenuLayout& layout = saveMenu.layout;
     const std::int32_t entryCount = static_cast<std::int32_t>(layout.entries.size());
     mainMenu.SetItemCount(entryCount);

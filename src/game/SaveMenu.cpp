@@ -27,12 +27,12 @@ std::string PlayTime(std::uint32_t frames)
     return text;
 }
 
-bool ReadSlot(std::int32_t slot, SavedGame& saved, std::string& whyRefused, bool& empty)
+bool ReadSlot(const std::string& path, SavedGame& saved, std::string& whyRefused, bool& empty)
 {
     std::vector<std::uint8_t> bytes;
     empty = false;
-    if (!ReadDataFile(SaveMenu::SlotPath(slot), bytes, kMaxSaveBytes)) {
-        std::FILE* file = OpenDataFile(SaveMenu::SlotPath(slot), "rb");
+    if (!ReadDataFile(path, bytes, kMaxSaveBytes)) {
+        std::FILE* file = OpenDataFile(path, "rb");
         empty = !file;
         if (file)
             std::fclose(file);
@@ -52,9 +52,9 @@ void SaveMenu::Configure(const GameSettings& settings)
         std::cerr << problem << "\n";
 }
 
-std::string SaveMenu::SlotPath(std::int32_t slot)
+std::string SaveMenu::SlotPath(std::int32_t slot, const std::string& folder)
 {
-    return std::string(kSaveFolder) + "\\slot" + std::to_string(slot + 1) + ".sav";
+    return folder + kSaveFolder + "\\slot" + std::to_string(slot + 1) + ".sav";
 }
 
 std::string SaveMenu::SlotSummary(std::int32_t slot) const
@@ -63,7 +63,7 @@ std::string SaveMenu::SlotSummary(std::int32_t slot) const
     std::string why;
     bool empty = false;
     const std::string number = std::to_string(slot + 1) + " ";
-    if (!ReadSlot(slot, saved, why, empty))
+    if (!ReadSlot(SlotPath(slot, playerFolder), saved, why, empty))
         return number + (empty ? layout.Text("empty") : "???");
     return number + saved.mapName + " " + PlayTime(saved.playFrames);
 }
@@ -151,7 +151,8 @@ bool SaveMenu::SaveToSlot(CGame& game, std::int32_t slot, std::string& message)
     }
     saved.playFrames = playFrames;
     const std::vector<std::uint8_t> bytes = SaveGameWriter::Write(saved);
-    if (!MakeDataFolder(kSaveFolder) || !ReplaceDataFile(SlotPath(slot), bytes.data(), bytes.size())) {
+    if (!MakeDataFolder(playerFolder + kSaveFolder) ||
+        !ReplaceDataFile(SlotPath(slot, playerFolder), bytes.data(), bytes.size())) {
         message = layout.Text("write_failed");
         return false;
     }
@@ -165,7 +166,7 @@ SaveMenu::LoadResult SaveMenu::LoadSlot(CGame& game, std::int32_t slot, bool oth
     SavedGame saved;
     std::string why;
     bool empty = false;
-    if (!ReadSlot(slot, saved, why, empty)) {
+    if (!ReadSlot(SlotPath(slot, playerFolder), saved, why, empty)) {
         message = empty ? layout.Text("empty_slot") : layout.Text("cannot_load") + " " + why;
         return LoadResult::Refused;
     }

@@ -53,14 +53,16 @@ public:
     // Loads a slot. A save made with other world files is loaded only with
     // `otherWorldAccepted`, otherwise AskAgain and the warning.
     LoadResult LoadSlot(CGame& game, std::int32_t slot, bool otherWorldAccepted, std::string& message);
-    // "saves\slot<n>.sav".
-    static std::string SlotPath(std::int32_t slot);
+    // "saves\slot<n>.sav" in the player's folder (a PlayerFolder prefix).
+    static std::string SlotPath(std::int32_t slot, const std::string& folder = "");
     // What the slot list shows for a slot.
     std::string SlotSummary(std::int32_t slot) const;
 
     MenuLayout layout;
     CAssocChoiceBox slotList;  // mode 19
     std::uint32_t playFrames = 0;
+    // Where the slots live: a PlayerFolder prefix, empty for the game folder.
+    std::string playerFolder;
 
 private:
     void FillSlots(const std::string& title);

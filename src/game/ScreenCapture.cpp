@@ -10,25 +10,26 @@
 
 #include "platform/DataFile.h"
 
-std::string NextCaptureName()
+std::string NextCaptureName(const std::string& folder)
 {
     for (int number = 1; number <= 9999; ++number) {
         char name[32];
         std::snprintf(name, sizeof name, "captures\\%04d.tga", number);
+        const std::string path = folder + name;
         // A symbolic link is a taken name, even one that leads nowhere:
         // writing through it would put the picture wherever it points.
         std::error_code error;
-        if (!std::filesystem::exists(std::filesystem::symlink_status(HostPath(name), error)))
-            return name;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(HostPath(path), error)))
+            return path;
     }
     return "";
 }
 
-std::string SaveScreenCapture(int width, int height, std::string& error)
+std::string SaveScreenCapture(int width, int height, std::string& error, const std::string& folder)
 {
     std::error_code made;
-    std::filesystem::create_directories(HostPath("captures"), made);
-    const std::string name = NextCaptureName();
+    std::filesystem::create_directories(HostPath(folder + "captures"), made);
+    const std::string name = NextCaptureName(folder);
     if (name.empty()) {
         error = "captures: no free number left";
         return "";

@@ -7,8 +7,9 @@
 // "captures\NNNN.tga" (24-bit, uncompressed). The folder is made when
 // missing. Returns the data path written, or an empty string with `error`
 // saying why.
-std::string SaveScreenCapture(int width, int height, std::string& error);
+// `folder` is a PlayerFolder prefix put before "captures".
+std::string SaveScreenCapture(int width, int height, std::string& error, const std::string& folder = "");
 
-// The first "captures\NNNN.tga" (from 0001) that does not exist yet; empty
-// when all are taken.
-std::string NextCaptureName();
+// The first "captures\NNNN.tga" (from 0001) under `folder` that does not
+// exist yet; empty when all are taken.
+std::string NextCaptureName(const std::string& folder = "");

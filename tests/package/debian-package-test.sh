@@ -7,8 +7,10 @@ set -eu
 build=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
 game_pid=""
+xvfb_pid=""
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -53,5 +55,36 @@ if [ -n "${DISPLAY:-}" ]; then
     fail "no game window within 30 s"
   fi
   kill -0 "$game_pid" 2>/dev/null || { cat "$scratch/game.log"; fail "the game ended"; }
+  kill "$game_pid"
+  game_pid=""
+fi
+
+# A player who cannot write to the installed game folder still gets their
+# captures (and saves): in their own folder. The game runs as "nobody" on a
+# display of its own, so that its F12 reaches no other test's window.
+if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null && command -v Xvfb >/dev/null && id nobody >/dev/null 2>&1; then
+  chmod 755 "$scratch"
+  home="$scratch/home"
+  mkdir -p "$home"
+  chown nobody "$home"
+  Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$scratch/display" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  waited=0
+  while [ ! -s "$scratch/display" ] && [ "$waited" -lt 30 ]; do sleep 1; waited=$((waited + 1)); done
+  export DISPLAY=":$(cat "$scratch/display")"
+  setpriv --reuid=nobody --regid=nogroup --clear-groups env -u XAUTHORITY HOME="$home" XDG_DATA_HOME= \
+    "$root/usr/bin/tessel" "$demo" >"$scratch/player.log" 2>&1 &
+  game_pid=$!
+  capture="$home/.local/share/tessel/Sylva/captures/0001.tga"
+  waited=0
+  while [ ! -s "$capture" ] && [ "$waited" -lt 30 ]; do
+    sleep 1
+    waited=$((waited + 1))
+    xdotool mousemove 100 100 key F12 2>/dev/null || true
+  done
+  [ -s "$capture" ] || { echo "display $DISPLAY"; cat "$scratch/player.log"; fail "no capture in the player's folder"; }
+  # 640 x 480, 24 bits, top-left origin.
+  [ "$(od -An -tu1 -j12 -N6 "$capture" | tr -s ' ')" = " 128 2 224 1 24 32" ] || fail "not the game's picture"
+  [ ! -e "$demo/captures" ] || fail "the game wrote into the installed folder"
 fi
 echo "package test passed: $(basename "$deb"), $(stat -c %s "$deb") bytes"
