@@ -123,6 +123,7 @@ protected:
     SDL_Event event;
     bool quit = false;
     Uint8* keyStates = nullptr;
+    std::vector<Uint8> privateKeyTable;
     float mouseX = 0.0f;
     float mouseY = 0.0f;
     char caption[kCaptionSize + 1] = {};

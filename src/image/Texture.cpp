@@ -9,6 +9,22 @@ void SetFilters(GLint magnify, GLint minify)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minify);
 }
 
+#ifdef __EMSCRIPTEN__
+extern "C" void glGenerateMipmap(GLenum target);
+
+// The browser's WebGL takes no number of components for the texture's own
+// format, only the pixels' format again, and has no GLU: it builds the
+// smaller levels itself. Textures drawn without mipmaps (the game's) come
+// out texel for texel as on the desktop.
+void UploadPixels(const TgaImage& image, unsigned mode)
+{
+    GLenum format = image.bytesPerPixel == 4 ? GL_RGBA : GL_RGB;
+    glTexImage2D(GL_TEXTURE_2D, 0, format, static_cast<GLsizei>(image.width),
+                 static_cast<GLsizei>(image.height), 0, format, GL_UNSIGNED_BYTE, image.pixels);
+    if (mode == TextureMipmapNearest || mode == TextureMipmapLinear)
+        glGenerateMipmap(GL_TEXTURE_2D);
+}
+#else
 void UploadPixels(const TgaImage& image, unsigned mode)
 {
     GLint components = static_cast<GLint>(image.bytesPerPixel);
@@ -22,6 +38,7 @@ void UploadPixels(const TgaImage& image, unsigned mode)
         glTexImage2D(GL_TEXTURE_2D, 0, components, width, height, 0, format, GL_UNSIGNED_BYTE,
                      image.pixels);
 }
+#endif
 }  // namespace
 
 GLuint CreateTexture(TgaImage& image, unsigned mode)
