@@ -11,5 +11,5 @@ target_link_options(tessel-web PRIVATE
   "SHELL:-s ALLOW_MEMORY_GROWTH=1"
   "SHELL:-s FORCE_FILESYSTEM=1"
   "SHELL:-s EXIT_RUNTIME=0"
-  "SHELL:-s EXPORTED_RUNTIME_METHODS=['FS','callMain']"
+  "SHELL:-s EXPORTED_RUNTIME_METHODS=['FS','ENV']"
   -lidbfs.js)

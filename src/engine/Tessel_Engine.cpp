@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "platform/FramePresentation.h"
 #include "platform/KeyNumbers.h"
 
 Tessel_Engine::Tessel_Engine()
@@ -28,6 +29,12 @@ void Tessel_Engine::EndFrame()
     // as drawn.
     PresentFrame();
     SDL_GL_SwapBuffers();
+    if (!kPictureShownAfterFrame)
+        ClearForNextFrame();
+}
+
+void Tessel_Engine::ClearForNextFrame()
+{
     glClear(GL_COLOR_BUFFER_BIT);
     if (presented)
         ApplyGameProjection();
@@ -134,6 +141,8 @@ void Tessel_Engine::Start()
 
 void Tessel_Engine::RunFrame()
 {
+    if (kPictureShownAfterFrame && SDL_GetVideoSurface())
+        ClearForNextFrame();
     ProcessFrame();
     EndFrame();
 }

@@ -118,6 +118,8 @@ public:
 
 protected:
     void ApplyGameProjection();
+    // Clears the back buffer for the next frame's picture.
+    void ClearForNextFrame();
     void ReplayFrameKeys();
 
     SDL_Event event;
