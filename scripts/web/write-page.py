@@ -1,5 +1,5 @@
 """Writes the site's index.html: the page template with the game's window
-title (game.cfg's `title`, Windows-1252, the engine's default without it)."""
+title (game.cfg's `title`, the engine's default without it)."""
 import html
 import sys
 
@@ -9,9 +9,15 @@ DEFAULT_TITLE = "Lanternwork by Odrin"
 def game_title(settings_path):
     try:
         with open(settings_path, "rb") as settings:
-            lines = settings.read().decode("cp1252", errors="replace").splitlines()
+            data = settings.read()
     except OSError:
         return DEFAULT_TITLE
+    # tessel-pack writes the title as UTF-8, as the window shows it; an
+    # older, hand-written file may be in Windows-1252.
+    try:
+        lines = data.decode("utf-8").splitlines()
+    except UnicodeDecodeError:
+        lines = data.decode("cp1252").splitlines()
     title = DEFAULT_TITLE
     for line in lines:
         line = line.strip()

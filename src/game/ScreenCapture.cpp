@@ -23,6 +23,30 @@ std::string NextCaptureName()
     return "";
 }
 
+namespace {
+// The RGB pixels of the picture being drawn, rows from the bottom.
+void ReadFramePixels(int width, int height, std::uint8_t* pixels)
+{
+#ifdef __EMSCRIPTEN__
+    // WebGL reads only RGBA, and only the buffer being drawn.
+    const std::size_t count = static_cast<std::size_t>(width) * height;
+    std::vector<std::uint8_t> rgba(count * 4);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t channel = 0; channel < 3; ++channel)
+            pixels[i * 3 + channel] = rgba[i * 4 + channel];
+#else
+    glFinish();
+    glReadBuffer(GL_BACK);
+    GLint previousAlignment = 4;
+    glGetIntegerv(GL_PACK_ALIGNMENT, &previousAlignment);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+    glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
+#endif
+}
+}  // namespace
+
 std::string SaveScreenCapture(int width, int height, std::string& error)
 {
     std::error_code made;
@@ -44,13 +68,7 @@ std::string SaveScreenCapture(int width, int height, std::string& error)
     file[17] = 0;  // rows bottom-up, as OpenGL reads them
 
     std::uint8_t* pixels = file.data() + 18;
-    glFinish();
-    glReadBuffer(GL_BACK);
-    GLint previousAlignment = 4;
-    glGetIntegerv(GL_PACK_ALIGNMENT, &previousAlignment);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels);
-    glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
+    ReadFramePixels(width, height, pixels);
     for (std::size_t i = 0; i < pixelBytes; i += 3)
         std::swap(pixels[i], pixels[i + 2]);  // TGA stores blue first
 

@@ -10,3 +10,11 @@ constexpr bool kPictureShownAfterFrame = true;
 #else
 constexpr bool kPictureShownAfterFrame = false;
 #endif
+
+// In the browser the page enlarges the canvas by whole factors as it has
+// room; the window keys (zoom, fullscreen) leave the canvas as it is.
+#ifdef __EMSCRIPTEN__
+constexpr bool kPageSizesPicture = true;
+#else
+constexpr bool kPageSizesPicture = false;
+#endif

@@ -362,6 +362,14 @@ int BrowserSymFromKeyNumber(int number)
     return 0;
 }
 
+int BrowserTypedCharacter(int browserSym, int unicode)
+{
+    // A key that types nothing comes with its own symbol as its character.
+    if (unicode == browserSym && KeyNumberFromBrowserSym(browserSym) >= kFirstUntypedNumber)
+        return 0;
+    return unicode;
+}
+
 const char* KeyNumberName(int number)
 {
     if (number < 0 || number >= kKeyNumberEnd)
@@ -383,8 +391,7 @@ int SymFromKeyNumber(int number)
 
 int TypedCharacter(int sym, int unicode)
 {
-    // A key that types nothing comes with its own symbol as its character.
-    return unicode == sym && KeyNumberFromBrowserSym(sym) >= kFirstUntypedNumber ? 0 : unicode;
+    return BrowserTypedCharacter(sym, unicode);
 }
 
 #else

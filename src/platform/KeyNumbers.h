@@ -26,6 +26,7 @@ const char* KeyNumberName(int number);
 // The browser build's mapping, built on every build so that it is tested.
 int KeyNumberFromBrowserSym(int browserSym);
 int BrowserSymFromKeyNumber(int number);
+int BrowserTypedCharacter(int browserSym, int unicode);
 
 // The browser build's SDL writes its key table itself as it hands out each
 // event, which would undo a tap pressed and released within one batch: the

@@ -1,0 +1,259 @@
+"""The browser build played in headless Chromium: a small world's site is
+built with scripts/web.sh, served on 127.0.0.1 and played with keys; the
+canvas and the game's own captures are checked, and the session the browser
+recorded is replayed by the desktop game, whose captures must be the same
+bytes. Needs TESSEL_WEB_BUILD, TESSEL_PACK and TESSEL_GAME (set by CTest)."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import test_world  # noqa: E402
+from webpage import Browser, Site  # noqa: E402
+from selenium.webdriver.common.keys import Keys  # noqa: E402
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+WIDTH, HEIGHT = 640, 480
+RECORDING = "captures/play.txt"
+# The frames captured with F12, in order.
+SHOTS = ["opening", "exploring", "dialogue", "walked"]
+
+
+def capture_path(number):
+    return "/game/captures/%04d.tga" % number
+
+
+def tga_rows(data):
+    """A 24-bit capture as rows of RGB bytes from the top."""
+    assert data[2] == 2 and data[16] == 24, "not an uncompressed 24-bit TGA"
+    width = data[12] | data[13] << 8
+    height = data[14] | data[15] << 8
+    pixels = data[18:18 + width * height * 3]
+    rows = []
+    for y in range(height):
+        row = bytearray(pixels[y * width * 3:(y + 1) * width * 3])
+        row[0::3], row[2::3] = row[2::3], row[0::3]
+        rows.append(bytes(row))
+    rows.reverse()
+    return b"".join(rows)
+
+
+def pixel(rgb, x, y):
+    i = (y * WIDTH + x) * 3
+    return tuple(rgb[i:i + 3])
+
+
+def count(rgb, colour, left=0, top=0, right=WIDTH, bottom=HEIGHT):
+    """Pixels of exactly this colour in the rectangle."""
+    return sum(1 for y in range(top, bottom) for x in range(left, right)
+               if pixel(rgb, x, y) == colour)
+
+
+def bright(rgb, left=0, top=0, right=WIDTH, bottom=HEIGHT):
+    return sum(1 for y in range(top, bottom) for x in range(left, right)
+               if min(pixel(rgb, x, y)) > 150)
+
+
+def tile(x, y):
+    """The rectangle of map tile (x, y) on the screen."""
+    return dict(left=x * 32, top=y * 32, right=x * 32 + 32, bottom=y * 32 + 32)
+
+
+def run(command, **options):
+    result = subprocess.run(command, capture_output=True, text=True, timeout=300, **options)
+    if result.returncode != 0:
+        raise RuntimeError("%s failed (%d):\n%s%s" % (command[0], result.returncode,
+                                                       result.stdout, result.stderr))
+    return result.stdout
+
+
+class BrowserPlay(unittest.TestCase):
+    """One play in the browser, looked at by every test below."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = tempfile.mkdtemp(prefix="tessel-web-test-")
+        source = os.path.join(cls.folder, "source")
+        cls.game = os.path.join(cls.folder, "game")
+        site_folder = os.path.join(cls.folder, "site")
+        test_world.write(source)
+        run([os.environ["TESSEL_PACK"], source, "-o", cls.game])
+        run(["sh", os.path.join(ROOT, "scripts", "web.sh"), cls.game, site_folder])
+        cls.site = Site(site_folder)
+        cls.browser = Browser()
+        try:
+            cls.play()
+        except Exception:
+            cls.tearDownClass()
+            raise
+
+    @classmethod
+    def play(cls):
+        browser = cls.browser
+        browser.open(cls.site.url("?TESSEL_RECORD=" + RECORDING))
+        browser.wait_for("Module.frameTimes.length > 0", what="the game's first frame")
+        cls.title = browser.driver.title
+        cls.shots = {}
+        cls.captures = {}
+
+        def shoot(name):
+            cls.shots[name] = browser.canvas_rgb()
+            browser.tap(Keys.F12)
+            browser.wait_frames(3)
+
+        browser.wait_frames(60)
+        shoot("opening")
+        browser.tap("q")
+        browser.wait_frames(90)
+        shoot("exploring")
+        browser.tap("q")
+        browser.wait_frames(40)
+        shoot("dialogue")
+        browser.tap("q")
+        browser.wait_frames(30)
+        browser.key(Keys.ARROW_DOWN)
+        browser.wait_frames(30)
+        browser.key(Keys.ARROW_DOWN, down=False)
+        browser.wait_frames(30)
+        shoot("walked")
+        browser.key(Keys.ESCAPE)
+        browser.wait_for("Module.ended", what="the end of the game")
+        browser.key(Keys.ESCAPE, down=False)
+        cls.ended_text = browser.js(
+            "var e = document.getElementById('ended');"
+            "return getComputedStyle(e).display != 'none' ? e.textContent : ''")
+        for number, name in enumerate(SHOTS, 1):
+            cls.captures[name] = browser.read_file(capture_path(number))
+        cls.recording = browser.read_file("/game/" + RECORDING)
+        # The browser's storage keeps the captures for the next visit.
+        browser.wait_for("!Module.tesselSaving", what="the stored files")
+        browser.open(cls.site.url())
+        browser.wait_for("Module.tesselStoredReady", what="the stored files")
+        cls.kept_capture = browser.read_file(capture_path(1))
+        cls.desktop = cls.replay_on_desktop()
+
+    @classmethod
+    def replay_on_desktop(cls):
+        """The desktop game replays the browser's recording in a copy of the
+        same game folder; its captures, by name."""
+        if cls.recording is None:
+            return {}
+        folder = os.path.join(cls.folder, "desktop")
+        shutil.copytree(cls.game, folder)
+        with open(os.path.join(folder, "play.txt"), "wb") as session:
+            session.write(cls.recording)
+        env = dict(os.environ, TESSEL_REPLAY="play.txt", TESSEL_REPLAY_FAST="1",
+                   LIBGL_ALWAYS_SOFTWARE="1")
+        command = [os.environ["TESSEL_GAME"]]
+        if not env.get("DISPLAY"):
+            command = ["xvfb-run", "-a", "-s", "-screen 0 1024x768x24"] + command
+        run(command, cwd=folder, env=env)
+        captures = {}
+        for number, name in enumerate(SHOTS, 1):
+            path = os.path.join(folder, "captures", "%04d.tga" % number)
+            if os.path.exists(path):
+                with open(path, "rb") as capture:
+                    captures[name] = capture.read()
+        return captures
+
+    @classmethod
+    def tearDownClass(cls):
+        if getattr(cls, "browser", None):
+            cls.browser.close()
+            cls.browser = None
+        if getattr(cls, "site", None):
+            cls.site.close()
+            cls.site = None
+        shutil.rmtree(cls.folder, ignore_errors=True)
+
+    def canvas(self, name):
+        rgb, width, height = self.shots[name]
+        self.assertEqual((width, height), (WIDTH, HEIGHT), "the canvas at its own size")
+        return rgb
+
+    def test_page_is_titled_as_the_game_window(self):
+        self.assertEqual(self.title, "Le pré d'Aline")
+        with open(os.path.join(self.folder, "site", "index.html"), encoding="utf-8") as page:
+            self.assertIn("<title>Le pré d&#x27;Aline</title>", page.read(), "before the game starts")
+
+    def test_opening_message_on_black(self):
+        rgb = self.canvas("opening")
+        self.assertEqual(bright(rgb, bottom=240), 0, "nothing but black above the message box")
+        self.assertGreater(bright(rgb, top=240), 300, "the message's frame and letters")
+        self.assertEqual(count(rgb, test_world.GRASS), 0, "no map yet")
+
+    def test_map_and_sprites_after_the_message(self):
+        rgb = self.canvas("exploring")
+        self.assertEqual(pixel(rgb, 16, 16), test_world.GRASS)
+        self.assertEqual(pixel(rgb, 100, test_world.PATH_ROW * 32 + 16), test_world.PATH)
+        self.assertGreater(count(rgb, test_world.HERO, **tile(5, 5)), 800, "Aline on (5, 5)")
+        self.assertGreater(count(rgb, test_world.NPC, **tile(6, 5)), 800, "Bran on (6, 5)")
+        self.assertEqual(count(rgb, test_world.HERO) + count(rgb, test_world.NPC),
+                         count(rgb, test_world.HERO, **tile(5, 5)) +
+                         count(rgb, test_world.NPC, **tile(6, 5)), "no sprite elsewhere")
+
+    def test_action_key_opens_the_dialogue(self):
+        rgb = self.canvas("dialogue")
+        explored = self.canvas("exploring")
+        self.assertGreater(bright(rgb, top=320), bright(explored, top=320) + 200, "the dialogue's text")
+        portrait = count(rgb, test_world.NPC) - count(rgb, test_world.NPC, **tile(6, 5))
+        self.assertGreater(portrait, 1000, "Bran's portrait beside the text")
+
+    def test_arrow_key_walks(self):
+        rgb = self.canvas("walked")
+        self.assertLess(count(rgb, test_world.HERO, **tile(5, 5)), 100, "Aline left (5, 5)")
+        self.assertGreater(count(rgb, test_world.HERO, left=160, right=192, top=192), 800,
+                           "Aline further down")
+        self.assertGreater(count(rgb, test_world.NPC, **tile(6, 5)), 800, "Bran stayed")
+
+    def test_canvas_shows_the_engine_picture(self):
+        for name in SHOTS:
+            self.assertIsNotNone(self.captures[name], name + ": F12 wrote a capture")
+            self.assertEqual(self.canvas(name), tga_rows(self.captures[name]),
+                             name + ": the page shows what the engine drew")
+
+    def test_same_frames_as_the_desktop_build(self):
+        # Map tiles, sprites and letters are textures drawn texel for texel:
+        # the same bytes on both. The boxes' colour gradients are not: the
+        # browser's OpenGL emulation keeps vertex colours in 8 bits and
+        # interpolates otherwise, one step apart at most.
+        exact = {"exploring", "walked"}
+        for name in SHOTS:
+            self.assertIn(name, self.desktop, name + ": the desktop replay captured it")
+            browser, desktop = tga_rows(self.captures[name]), tga_rows(self.desktop[name])
+            self.assertEqual(len(browser), len(desktop), name + ": the frames' sizes")
+            differing = [(i // 3 % WIDTH, i // 3 // WIDTH) for i in range(0, len(browser), 3)
+                         if browser[i:i + 3] != desktop[i:i + 3]]
+            first = differing[0] if differing else None
+            report = "%s: %d pixels differ, first at %s: %s in the browser, %s on the desktop" % (
+                name, len(differing), first, first and pixel(browser, *first),
+                first and pixel(desktop, *first))
+            if name in exact:
+                self.assertEqual(differing, [], report)
+                continue
+            for x, y in differing:
+                steps = [abs(a - b) for a, b in zip(pixel(browser, x, y), pixel(desktop, x, y))]
+                self.assertLessEqual(max(steps), 1, report + "; at (%d, %d) too" % (x, y))
+            self.assertLess(len(differing), WIDTH * HEIGHT // 4, report)
+
+    def test_recording_holds_desktop_key_numbers(self):
+        self.assertIsNotNone(self.recording)
+        text = self.recording.decode("ascii")
+        for key in ("down 113 113", "up 113", "down 274 0", "up 274", "down 293 0", "down 27 27"):
+            self.assertIn(key, text)
+        numbers = [int(word) for word in text.split() if word.isdigit()]
+        self.assertNotIn(1105, numbers, "the browser's own number for the down arrow")
+
+    def test_escape_ends_the_game_and_says_so(self):
+        self.assertIn("The game has ended", self.ended_text)
+
+    def test_captures_survive_a_reload(self):
+        self.assertIsNotNone(self.kept_capture)
+        self.assertEqual(self.kept_capture, self.captures["opening"])
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
