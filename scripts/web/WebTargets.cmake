@@ -9,10 +9,16 @@ if(NOT TESSEL_EMCMAKE)
   return()
 endif()
 set(TESSEL_WEB_ENGINE_DIR ${CMAKE_BINARY_DIR}/web-engine)
+# The inner build cannot share the outer make's job slots: it gets its own.
+include(ProcessorCount)
+ProcessorCount(web_jobs)
+if(web_jobs EQUAL 0)
+  set(web_jobs 2)
+endif()
 add_custom_target(web_engine ALL
   COMMAND sh -c "[ -f '${TESSEL_WEB_ENGINE_DIR}/CMakeCache.txt' ] || NODE_PATH=/usr/share/nodejs '${TESSEL_EMCMAKE}' '${CMAKE_COMMAND}' -S '${CMAKE_SOURCE_DIR}' -B '${TESSEL_WEB_ENGINE_DIR}' -DCMAKE_BUILD_TYPE=Release >/dev/null"
   COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs
-          ${CMAKE_COMMAND} --build ${TESSEL_WEB_ENGINE_DIR} --target tessel-web
+          ${CMAKE_COMMAND} --build ${TESSEL_WEB_ENGINE_DIR} --target tessel-web --parallel ${web_jobs}
   COMMENT "Building the engine for the browser in ${TESSEL_WEB_ENGINE_DIR}"
   VERBATIM)
 if(TARGET tessel-pack)

@@ -12,9 +12,9 @@
 namespace {
 
 const char* const kGameFolder = "/game";
-// Captures go to "captures\NNNN.tga" in the game folder; the folder is kept
-// in the browser's storage, as are saves beside them.
-const char* const kStoredFolder = "/game/captures";
+// The folders of the game folder that the game writes into (F12's
+// captures, the saves), kept in the browser's storage.
+const char* const kStoredFolders[] = {"/game/captures", "/game/saves"};
 const int kFramePeriodMs = static_cast<int>(CGame::kDefaultFramePeriodMs);
 // Stored files are written back this often (and when the game ends).
 const std::uint32_t kFramesBetweenSaves = 100;
@@ -29,7 +29,7 @@ void EndGame(BrowserGame& browser)
     CGame& game = browser.game;
     game.FinishRecording();
     game.OnShutdown();
-    SaveStoredFolder();
+    SaveStoredFolders();
     emscripten_cancel_main_loop();
     // The page shows the last frame dimmed under a line saying the game ended.
     EM_ASM({ if (Module.onGameEnded) Module.onGameEnded(); });
@@ -40,7 +40,7 @@ void Frame(void* argument)
     BrowserGame& browser = *static_cast<BrowserGame*>(argument);
     CGame& game = browser.game;
     if (!browser.started) {
-        if (!StoredFolderReady())
+        if (!StoredFoldersReady())
             return;
         // The browser's timer paces the frames; the game must not sleep.
         game.SetFramePeriod(0);
@@ -56,7 +56,7 @@ void Frame(void* argument)
     // The engine's own time for the frame, for the page and its benchmark.
     EM_ASM({ if (Module.onFrameTimed) Module.onFrameTimed($0); }, emscripten_get_now() - start);
     if (game.FrameNumber() % kFramesBetweenSaves == 0)
-        SaveStoredFolder();
+        SaveStoredFolders();
     if (game.QuitRequested())
         EndGame(browser);
 }
@@ -67,7 +67,9 @@ int main(int, char**)
 {
     if (chdir(kGameFolder) != 0)
         return 1;
-    OpenStoredFolder(kStoredFolder);
+    for (const char* folder : kStoredFolders)
+        KeepFolderStored(folder);
+    LoadStoredFolders();
     // Lives as long as the page: the browser calls Frame until the game ends.
     BrowserGame* browser = new BrowserGame;
     emscripten_set_main_loop_arg(Frame, browser, 0, 0);

@@ -4,28 +4,36 @@
 
 #include <emscripten.h>
 
-void OpenStoredFolder(const char* folder)
+void KeepFolderStored(const char* folder)
 {
     // clang-format off
     EM_ASM({
         var folder = UTF8ToString($0);
-        Module.tesselStoredReady = false;
         try { FS.mkdir(folder); } catch (e) {}
         FS.mount(IDBFS, {}, folder);
-        FS.syncfs(true, function(error) {
-            if (error) console.log('stored files could not be read: ' + error);
-            Module.tesselStoredReady = true;
-        });
     }, folder);
     // clang-format on
 }
 
-bool StoredFolderReady()
+void LoadStoredFolders()
+{
+    // clang-format off
+    EM_ASM({
+        Module.tesselStoredReady = false;
+        FS.syncfs(true, function(error) {
+            if (error) console.log('stored files could not be read: ' + error);
+            Module.tesselStoredReady = true;
+        });
+    });
+    // clang-format on
+}
+
+bool StoredFoldersReady()
 {
     return EM_ASM_INT({ return Module.tesselStoredReady ? 1 : 0; }) != 0;
 }
 
-void SaveStoredFolder()
+void SaveStoredFolders()
 {
     // clang-format off
     EM_ASM({
@@ -41,13 +49,15 @@ void SaveStoredFolder()
 
 #else
 
-void OpenStoredFolder(const char*) {}
+void KeepFolderStored(const char*) {}
 
-bool StoredFolderReady()
+void LoadStoredFolders() {}
+
+bool StoredFoldersReady()
 {
     return true;
 }
 
-void SaveStoredFolder() {}
+void SaveStoredFolders() {}
 
 #endif

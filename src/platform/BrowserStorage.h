@@ -2,12 +2,14 @@
 
 // The files a game writes (captures, saves) outlive the browser's page only
 // in the browser's own storage (IndexedDB). In the browser build these
-// functions keep one folder there; elsewhere the folder is on disk already
+// functions keep folders there; elsewhere the folders are on disk already
 // and they do nothing.
 
-// Makes `folder` (an absolute path) and starts reading its stored files.
-void OpenStoredFolder(const char* folder);
-// True once the stored files have been read (at once outside the browser).
-bool StoredFolderReady();
-// Starts writing the folder's files back to the browser's storage.
-void SaveStoredFolder();
+// Makes `folder` (an absolute path) one whose files are kept.
+void KeepFolderStored(const char* folder);
+// Starts reading the kept folders' files from the browser's storage.
+void LoadStoredFolders();
+// True once they have been read (at once outside the browser).
+bool StoredFoldersReady();
+// Starts writing the kept folders' files back to the browser's storage.
+void SaveStoredFolders();
