@@ -79,7 +79,7 @@ def time_on_desktop(game_folder, frames_program, recording):
             command = ["xvfb-run", "-a", "-s", "-screen 0 1024x768x24"] + command
         subprocess.run(command, cwd=game, env=env, check=True, stdout=subprocess.DEVNULL)
         with open(output) as lines:
-            return [float(line) for line in lines]
+            return [tuple(float(word) for word in line.split()) for line in lines]
     finally:
         shutil.rmtree(folder, ignore_errors=True)
 
@@ -95,14 +95,15 @@ def main():
     browser_times, phases, recording = play_in_browser(args.site)
     desktop_times = time_on_desktop(args.game, args.frames, recording)
     site_bytes = sum(os.path.getsize(os.path.join(args.site, name)) for name in os.listdir(args.site))
-    print("Sylva, the engine's own milliseconds per frame (median / 99th percentile)")
-    print("%-10s %7s %22s %22s" % ("phase", "frames", "browser (Chromium)", "desktop"))
+    print("Sylva, the engine's own milliseconds per frame, median / 99th percentile.")
+    print("Browser: poll, update and drawing commands (WebGL draws after the frame).")
+    print("Desktop: the same work, then with the swap (the software driver draws there).")
+    print("%-10s %6s %18s %18s %18s" % ("phase", "frames", "browser", "desktop", "desktop+swap"))
     for name, (first, end) in phases.items():
-        browser = browser_times[first:end]
-        desktop = desktop_times[first:end]
-        print("%-10s %7d %10.2f / %-10.2f %10.2f / %-10.2f" % (
-            name, len(browser), statistics.median(browser), percentile(browser, 0.99),
-            statistics.median(desktop), percentile(desktop, 0.99)))
+        columns = [browser_times[first:end]]
+        columns += [[frame[i] for frame in desktop_times[first:end]] for i in (0, 1)]
+        print("%-10s %6d" % (name, end - first) + "".join(
+            " %8.2f / %-7.2f" % (statistics.median(c), percentile(c, 0.99)) for c in columns))
     print("site: %d bytes in %s" % (site_bytes, args.site))
 
 
