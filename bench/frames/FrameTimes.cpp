@@ -21,6 +21,11 @@ int main(int argc, char** argv)
     }
     CGame game;
     game.Start();
+    if (!SDL_GetVideoSurface()) {
+        // Frames without a window draw nothing and would time nothing.
+        std::fprintf(stderr, "%s: no window could be opened\n", argv[0]);
+        return 1;
+    }
     using Clock = std::chrono::steady_clock;
     using Milliseconds = std::chrono::duration<double, std::milli>;
     std::vector<std::pair<double, double>> milliseconds;

@@ -37,12 +37,21 @@ void SaveStoredFolders()
 {
     // clang-format off
     EM_ASM({
-        if (Module.tesselSaving) return;
+        // One writing at a time; files written meanwhile go in one more.
+        if (Module.tesselSaving) {
+            Module.tesselSaveAgain = true;
+            return;
+        }
         Module.tesselSaving = true;
-        FS.syncfs(false, function(error) {
-            Module.tesselSaving = false;
-            if (error) console.log('stored files could not be written: ' + error);
-        });
+        var save = function() {
+            Module.tesselSaveAgain = false;
+            FS.syncfs(false, function(error) {
+                if (error) console.log('stored files could not be written: ' + error);
+                if (Module.tesselSaveAgain) save();
+                else Module.tesselSaving = false;
+            });
+        };
+        save();
     });
     // clang-format on
 }

@@ -12,7 +12,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import test_world  # noqa: E402
-from webpage import Browser, Site  # noqa: E402
+from webpage import Browser, Site, run_desktop_game  # noqa: E402
 from selenium.webdriver.common.keys import Keys  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -147,10 +147,7 @@ class BrowserPlay(unittest.TestCase):
             session.write(cls.recording)
         env = dict(os.environ, TESSEL_REPLAY="play.txt", TESSEL_REPLAY_FAST="1",
                    LIBGL_ALWAYS_SOFTWARE="1")
-        command = [os.environ["TESSEL_GAME"]]
-        if not env.get("DISPLAY"):
-            command = ["xvfb-run", "-a", "-s", "-screen 0 1024x768x24"] + command
-        run(command, cwd=folder, env=env)
+        cls.desktop_output = run_desktop_game([os.environ["TESSEL_GAME"]], folder, env)
         captures = {}
         for number, name in enumerate(SHOTS, 1):
             path = os.path.join(folder, "captures", "%04d.tga" % number)
@@ -224,7 +221,8 @@ class BrowserPlay(unittest.TestCase):
         for name in SHOTS:
             self.assertIn(name, self.desktop, name + ": the desktop replay captured it")
             browser, desktop = tga_rows(self.captures[name]), tga_rows(self.desktop[name])
-            self.assertEqual(len(browser), len(desktop), name + ": the frames' sizes")
+            self.assertEqual(len(browser), len(desktop),
+                             name + ": the frames' sizes; the desktop game said:\n" + self.desktop_output)
             differing = [(i // 3 % WIDTH, i // 3 // WIDTH) for i in range(0, len(browser), 3)
                          if browser[i:i + 3] != desktop[i:i + 3]]
             first = differing[0] if differing else None

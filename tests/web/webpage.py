@@ -25,6 +25,49 @@ CHROMIUM_FLAGS = [
 ]
 
 
+class VirtualDisplay:
+    """An X server of its own for the desktop game, where none is set: Xvfb
+    picks a free display number itself (-displayfd), so that servers started
+    side by side never take the same one. -noreset: it must not restart
+    (refusing connections meanwhile) when its last client disconnects."""
+
+    def __init__(self):
+        read, write = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+             "-noreset"],
+            pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as answer:
+            number = answer.readline().strip()
+        if not number:
+            self.server.kill()
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + number
+
+    def close(self):
+        self.server.terminate()
+        self.server.wait(timeout=10)
+
+
+def run_desktop_game(command, folder, env, timeout=300):
+    """Runs the desktop game in `folder`, on $DISPLAY or an X server of its own."""
+    display = None
+    if not env.get("DISPLAY"):
+        display = VirtualDisplay()
+        env = dict(env, DISPLAY=display.display)
+    try:
+        result = subprocess.run(command, cwd=folder, env=env, capture_output=True, text=True,
+                                timeout=timeout)
+    finally:
+        if display:
+            display.close()
+    if result.returncode != 0:
+        raise RuntimeError("%s failed (%d):\n%s%s" % (command[0], result.returncode,
+                                                       result.stdout, result.stderr))
+    return result.stdout
+
+
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = dict(http.server.SimpleHTTPRequestHandler.extensions_map,
                           **{".wasm": "application/wasm", ".js": "text/javascript"})
