@@ -40,10 +40,7 @@ def play_in_browser(site_folder):
         browser.open(site.url("?TESSEL_RECORD=" + RECORDING))
         browser.wait_for("Module.frameTimes.length > 0", what="the first frame")
         browser.wait_frames(40)
-        for _ in range(3):  # the three pages told over black
-            browser.tap("q")
-            browser.wait_frames(40)
-        browser.wait_frames(60)  # the village fades in, Elian speaks
+        browser.play_sylva_to_first_dialogue()
         start = browser.frames()
         browser.wait_frames(PHASE_FRAMES)
         dialogue = (start, browser.frames())

@@ -167,6 +167,25 @@ class Browser:
                                  check=True, capture_output=True).stdout
         return rgb, int(size[0]), int(size[1])
 
+    def top_is_black(self):
+        """True while the upper 300 rows of the canvas are black (sampled)."""
+        rgb, width, _ = self.canvas_rgb()
+        samples = [rgb[(y * width + x) * 3:(y * width + x) * 3 + 3]
+                   for y in range(0, 300, 10) for x in range(0, width, 10)]
+        return sum(1 for sample in samples if sample == b"\0\0\0") > len(samples) * 0.9
+
+    def play_sylva_to_first_dialogue(self, pages=10):
+        """Turns the pages of Sylva's story (told over black) with the action
+        key until the village fades in and Elian speaks."""
+        for _ in range(pages):
+            if not self.top_is_black():
+                break
+            self.tap("q")
+            self.wait_frames(60)
+        else:
+            raise TimeoutError("the village never came after %d pages" % pages)
+        self.wait_frames(30)
+
     def close(self):
         try:
             self.driver.quit()
