@@ -7,4 +7,5 @@ sh scripts/install-deps.sh game
 cmake -S . -B build-game -DCMAKE_BUILD_TYPE=Release -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_TOOLS=ON -DTESSEL_BUILD_BENCH=OFF >/dev/null
 cmake --build build-game --parallel "$(nproc)" --target tessel demo_world
 cd build-game/demo
-exec ../tessel
+# Arguments go to the game (--dev, --map NAME --at X,Y, --help).
+exec ../tessel "$@"

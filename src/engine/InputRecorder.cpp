@@ -1,5 +1,6 @@
 #include "engine/InputRecorder.h"
 
+#include "platform/Clock.h"
 #include "platform/DataFile.h"
 
 InputRecorder::~InputRecorder()
@@ -17,6 +18,10 @@ bool InputRecorder::Open(const std::string& path, unsigned seed, const std::vect
     for (const FileChecksum& world : files)
         std::fprintf(file, "file %08x %s\n", static_cast<unsigned>(world.crc), world.path.c_str());
     std::fprintf(file, "input\n");
+    if (!flushClock)
+        flushClock = MillisecondsSinceStart;
+    lastFlush = flushClock();
+    std::fflush(file);
     return true;
 }
 
@@ -28,7 +33,14 @@ void InputRecorder::Time(std::uint32_t ms)
 
 void InputRecorder::EndFrame(std::uint32_t frame)
 {
-    if (file && (hasTime || !keys.empty())) {
+    if (!file) {
+        keys.clear();
+        hasTime = false;
+        return;
+    }
+    const std::uint32_t now = flushClock();
+    const bool flush = now - lastFlush >= kFlushIntervalMs;
+    if (hasTime || !keys.empty() || flush) {
         std::fprintf(file, "%u", static_cast<unsigned>(frame));
         if (hasTime)
             std::fprintf(file, " time %u", static_cast<unsigned>(time));
@@ -39,6 +51,10 @@ void InputRecorder::EndFrame(std::uint32_t frame)
                 std::fprintf(file, " up %d", key.sym);
         }
         std::fprintf(file, "\n");
+    }
+    if (flush) {
+        std::fflush(file);
+        lastFlush = now;
     }
     keys.clear();
     hasTime = false;

@@ -23,8 +23,9 @@ bool ReadFrameLine(std::istringstream& words, InputReplay::Frame& frame)
             if (!(words >> key.sym) || (key.down && !(words >> key.unicode)))
                 return false;
             // The key indexes the key table: a damaged file must not reach
-            // past it.
-            if (key.sym <= 0 || key.sym >= kKeyNumberEnd || key.unicode < 0 || key.unicode > 0xFFFF)
+            // past it. 0 is a key SDL has no name for (a media key): the
+            // game received it, so it is played back too.
+            if (key.sym < 0 || key.sym >= kKeyNumberEnd || key.unicode < 0 || key.unicode > 0xFFFF)
                 return false;
             frame.keys.push_back(key);
         } else {
@@ -38,7 +39,12 @@ bool ReadFrameLine(std::istringstream& words, InputReplay::Frame& frame)
 bool InputReplay::Load(const std::string& path, std::string& error)
 {
     std::vector<std::uint8_t> bytes;
-    if (!ReadDataFile(path, bytes)) {
+    const CappedRead read = ReadDataFileCapped(path, bytes, kMaxFileBytes);
+    if (read == CappedRead::TooLarge) {
+        error = "Replay: " + path + " is larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
+        return false;
+    }
+    if (read != CappedRead::Done) {
         error = "Replay: cannot read " + path;
         return false;
     }
@@ -89,10 +95,10 @@ bool InputReplay::Load(const std::string& path, std::string& error)
             return false;
         }
     }
-    if (!ended) {
-        error = "Replay: " + path + " has no end line";
-        return false;
-    }
+    // A session that crashed has no end line: it plays up to its last
+    // frame written and a little on, to where the crash came.
+    if (!ended)
+        endFrame = (frames.empty() ? 0 : frames.rbegin()->first + 1) + kFramesAfterCrash;
     return true;
 }
 

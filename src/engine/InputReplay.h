@@ -17,8 +17,15 @@ public:
         std::vector<RecordedKey> keys;
     };
 
+    // Hours of play; a larger file is refused unread.
+    static const std::size_t kMaxFileBytes = 16u << 20;
+    // A recording without its end line (the game crashed or was killed)
+    // plays this many frames past its last line: the recorder writes a line
+    // at least every second, which is about 33 frames.
+    static const std::uint32_t kFramesAfterCrash = 100;
+
     // Reads the file; false with the reason in `error` (one line) when it is
-    // missing, of another version or damaged.
+    // missing, too large, of another version or damaged.
     bool Load(const std::string& path, std::string& error);
     // Empty when `current` holds the recorded world files unchanged;
     // otherwise the reason the replay cannot be trusted.

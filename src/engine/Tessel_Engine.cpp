@@ -6,6 +6,7 @@
 
 #include "platform/FramePresentation.h"
 #include "platform/KeyNumbers.h"
+#include "platform/QuitSignal.h"
 
 Tessel_Engine::Tessel_Engine()
 {
@@ -126,6 +127,9 @@ void Tessel_Engine::PollEvents()
             break;
         }
     }
+    // SIGTERM and SIGINT end the game as the window's close button does.
+    if (QuitSignalled())
+        quit = true;
 }
 
 void Tessel_Engine::Start()

@@ -1,8 +1,19 @@
-#include "game/CGame.h"
+#include <iostream>
 
-int main(int, char**)
+#include "game/CGame.h"
+#include "game/LaunchOptions.h"
+#include "platform/QuitSignal.h"
+
+int main(int argc, char** argv)
 {
-    Tessel_Engine* game = new CGame;
+    // The command line is settled, and the game folder entered, before any
+    // window opens.
+    LaunchOptions options;
+    if (!options.Parse(argc, argv, std::cout, std::cerr) || !options.EnterGameFolder(std::cerr))
+        return options.ExitStatus();
+    CatchQuitSignals();
+    CGame* game = new CGame;
+    options.ApplyTo(*game);
     game->Run();
     const int status = game->ExitStatus();
     delete game;

@@ -12,14 +12,26 @@
 #include "platform/Clock.h"
 #include "script/ScriptTables.h"
 
-CGame::CGame() = default;
+CGame::CGame()
+{
+    // A script that never ends and never waits would otherwise hold the
+    // frame forever: past the budget it is suspended until the next frame,
+    // so the window keeps drawing and Escape still works.
+    scriptEngine.SetStatementLimit(kFrameStatementBudget);
+    scriptEngine.SetLimitReport(&std::cerr);
+}
 
 void CGame::Init()
 {
     if (!StartSession())
         return;
     ReadSettings();
-    SetVideoMode(video, 640, 480, 32, false);
+    if (!SetVideoMode(video, 640, 480, 32, false)) {
+        // Its line is printed; without a window there is nothing to play.
+        SetExitStatus(1);
+        Quit();
+        return;
+    }
     SetCaption(settings.Title().c_str());
     if (!FullScreen())
         ShowCursor(true);
@@ -51,8 +63,10 @@ void CGame::ReadSettings()
 {
     std::vector<std::string> problems;
     settings.Read(GameSettings::kFileName, problems);
-    for (const std::string& problem : problems)
+    for (const std::string& problem : problems) {
         std::cerr << problem << "\n";
+        developer.Show(problem);
+    }
     for (const auto& entry : settingOverrides.Entries())
         settings.Set(entry.first, entry.second);
 }
@@ -87,20 +101,25 @@ void CGame::LoadWorld(const std::string& path)
     world.ReadWorld(path);
     // A picture that cannot be read leaves its texture name empty.
     for (const CWorld::TextureEntry& texture : world.textures)
-        textures.Load(scratchImage, "tga\\" + texture.file, texture.name, TextureNearest);
+        if (textures.Load(scratchImage, "tga\\" + texture.file, texture.name, TextureNearest) != 0)
+            developer.Note("tga\\" + texture.file + ": cannot be read");
     for (const CWorld::ScriptEntry& script : world.scripts)
-        scriptEngine.LoadScriptFile("tsl\\" + script.file);
+        if (!scriptEngine.LoadScriptFile("tsl\\" + script.file))
+            developer.Note("tsl\\" + script.file + ": cannot be read");
+    developer.OnWorldLoaded(*this);
     scriptEngine.RunScript(world.startScript, -1, -1, -1);
 }
 
 void CGame::Update(float)
 {
+    developer.Update(*this);
     scriptEngine.Execute();
     RunWorldCommands();
     if (commandsDrained)
         scriptEngine.Resume();
     HandleInput();
     AdvanceTopWidget();
+    saveMenu.CountFrame();
     if (modes.TopType() == 3 && !fade.active) {
         modes.Pop();
         commandsMayRun = true;
@@ -152,8 +171,10 @@ void CGame::Draw()
 {
     glLoadIdentity();
     glColor4f(1, 1, 1, 1);
-    if (modes.TopType() == 1)
+    if (modes.TopType() == 1) {
+        developer.Draw(*this);
         return;
+    }
     map.DrawMapLayer(0);
     map.DrawMapLayer(1);
     map.DrawCharacters();
@@ -166,12 +187,18 @@ void CGame::Draw()
     choiceBox.Draw();
     inputBox.Draw();
     DrawMenu();
+    developer.Draw(*this);
 }
 
 void CGame::OnKeyDown(SDL_keysym key)
 {
     if (key.sym == SDLK_ESCAPE) {
         Quit();
+        return;
+    }
+    // F3 and F8 belong to developer mode when it is on.
+    if (developer.OnKeyDown(*this, key.sym)) {
+        IgnoreKeyPress();
         return;
     }
     if (key.sym == SDLK_F5 || key.sym == SDLK_F11 || key.sym == SDLK_F12 ||

@@ -6,10 +6,12 @@
 #include "engine/Tessel_Engine.h"
 #include "game/CFade.h"
 #include "game/CWorld.h"
+#include "game/DeveloperMode.h"
 #include "game/GameSettings.h"
 #include "game/GamepadInput.h"
 #include "game/KeyBindings.h"
 #include "game/ModeStack.h"
+#include "game/SaveMenu.h"
 #include "image/TextureRegistry.h"
 #include "image/TgaImage.h"
 #include "script/CScriptEngine.h"
@@ -21,6 +23,7 @@
 #include "widgets/CStatBox.h"
 #include "widgets/CTextBox.h"
 #include "world/CMap.h"
+#include "world/GridWalk.h"
 #include "world/TilePos.h"
 
 class CMenuBase;
@@ -33,6 +36,10 @@ struct CPerso;
 class CGame : public Tessel_Engine {
 public:
     static const std::uint32_t kDefaultFramePeriodMs = 30;
+    // Script statements one frame may run. A real script runs a few
+    // thousand at most; at this many the window still answers (well under a
+    // second a frame).
+    static const std::uint64_t kFrameStatementBudget = 5000000;
 
     CGame();
 
@@ -89,6 +96,8 @@ public:
     // Shortest time between the starts of two frames. Tests set it to 0.
     void SetFramePeriod(std::uint32_t ms) { framePeriodMs = ms; }
 
+    // Test-play, preset globals and developer mode, from the command line.
+    DeveloperMode developer;
     // The game folder's settings, read by Init from GameSettings::kFileName;
     // `settingOverrides` (the command line's, a test's) are applied after
     // the file's and win over them.
@@ -119,6 +128,9 @@ public:
     CTextBox menuTextBox;             // explanations and results; no mode
     // Modes 15 to 18: the menu screens that do not exist yet say so here.
     CTextBox unavailableBox;
+    // Saving, loading, quitting and the author's shape of the menu, all
+    // asked for by the world's settings (SaveMenu.cpp).
+    SaveMenu saveMenu;
 
     std::int32_t activeHero = 0;
     bool commandsDrained = true;
@@ -136,8 +148,11 @@ public:
     // kept across maps.
     TilePos lastStepTile;
     std::uint16_t lastStepFacing = 0;
+    // The hero's steps when the settings ask for grid movement.
+    GridWalk gridWalk;
 
 private:
+    friend class DeveloperMode;
     void SetUpWidgets();
     void AdvanceTopWidget();
     void PaceFrame();
@@ -146,12 +161,18 @@ private:
     // only the next key-down (a repeat) sets it again.
     bool ConsumeKey(SDLKey sym);
     void WalkOnMap(CHero& hero);
+    // The arrows held, indexed by direction.
+    GridWalk::Arrows HeldArrows() const;
     // True when the action started a character's script.
     bool ActOnMap(const CHero& hero);
+    // The character whose collision box holds the free walker's action
+    // point, or null.
+    const CPerso* CharacterAtActionPoint(const CHero& hero) const;
     void ConfirmTopMode();
 
     // One world command; false when it waits for the player or a fade.
     bool RunWorldCommand(const ScriptCommand& command);
+    bool CarryOutWorldCommand(const std::string& name, CommandArguments& arguments);
     void Lire(CommandArguments& arguments);
     void Dire(CommandArguments& arguments);
     void Choix(CommandArguments& arguments);

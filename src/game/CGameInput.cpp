@@ -12,7 +12,7 @@ const int kBoxHeight = 16;
 
 bool IsMenuListMode(std::uint16_t type)
 {
-    return type == 10 || type == 11 || type == 13 || type == 14;
+    return type == 10 || type == 11 || type == 13 || type == 14 || type == SaveMenu::kSlotMode;
 }
 
 } // namespace
@@ -79,20 +79,24 @@ void CGame::HandleInput()
 
 void CGame::WalkOnMap(CHero& hero)
 {
-    // Arrows are not consumed: a held arrow keeps walking, and two arrows
-    // walk diagonally.
-    const struct {
-        SDLKey key;
-        int direction;
-    } arrows[] = {{Bound(GameAction::Left), 0}, {Bound(GameAction::Right), 2}, {Bound(GameAction::Up), 3},
-                  {Bound(GameAction::Down), 1}};
-    for (const auto& arrow : arrows)
-        if (KeyHeld(arrow.key))
-            map.MoveCharacter(1, activeHero, arrow.direction, 3);
+    const bool grid = settings.GridMovement();
+    if (grid) {
+        gridWalk.Frame(map, hero, HeldArrows(), FrameNumber());
+    } else {
+        // Arrows are not consumed: a held arrow keeps walking, and two
+        // arrows walk diagonally.
+        const GridWalk::Arrows held = HeldArrows();
+        for (int direction : {0, 2, 3, 1})
+            if (held[direction])
+                map.MoveCharacter(1, activeHero, direction, 3);
+    }
     map.CenterOnCharacter(1, activeHero);
 
     // A tile's step-on script fires when the hero arrives on it and each
-    // time it turns there, not while it stands still.
+    // time it turns there, not while it stands still; a grid step arrives
+    // only when it ends on the tile.
+    if (grid && gridWalk.Stepping())
+        return;
     const TilePos tile = map.StandingTile(1, activeHero);
     if (tile.valid && (tile != lastStepTile || hero.facing != lastStepFacing)) {
         lastStepTile = tile;
@@ -101,7 +105,29 @@ void CGame::WalkOnMap(CHero& hero)
     }
 }
 
+GridWalk::Arrows CGame::HeldArrows() const
+{
+    return {KeyHeld(Bound(GameAction::Left)), KeyHeld(Bound(GameAction::Down)), KeyHeld(Bound(GameAction::Right)),
+            KeyHeld(Bound(GameAction::Up))};
+}
+
 bool CGame::ActOnMap(const CHero& hero)
+{
+    // Walking tile by tile, the hero acts on the neighbouring tile and on
+    // whoever stands there, however the boxes line up.
+    const bool grid = settings.GridMovement();
+    const CPerso* target = grid ? GridWalk::CharacterInFront(map, hero) : CharacterAtActionPoint(hero);
+    if (target) {
+        scriptEngine.RunScript(target->actionScript, hero.tileX, hero.tileY, target->identifier);
+        return true;
+    }
+    const TilePos tile = grid ? GridWalk::TileInFront(map, hero) : map.FacingTile(1, activeHero);
+    if (tile.valid)
+        scriptEngine.RunScript(map.EventAt(tile.x, tile.y).actionScript, tile.x, tile.y, -1);
+    return false;
+}
+
+const CPerso* CGame::CharacterAtActionPoint(const CHero& hero) const
 {
     // The point the hero acts on: in its collision box, moved one box width
     // or height in the direction it faces.
@@ -119,22 +145,14 @@ bool CGame::ActOnMap(const CHero& hero)
         const std::int32_t top = 32 * character.tileY + character.offsetY + 16;
         return left <= px && px <= left + kBoxWidth && top <= py && py <= top + kBoxHeight;
     };
-    // Characters first (NPCs, then the other heroes), then the tile faced.
-    const CPerso* target = nullptr;
+    // NPCs first, then the other heroes.
     for (const auto& npc : map.Npcs())
-        if (!target && hits(*npc))
-            target = npc.get();
+        if (hits(*npc))
+            return npc.get();
     for (const auto& other : map.Heroes())
-        if (!target && other->identifier != hero.identifier && hits(*other))
-            target = other.get();
-    if (target) {
-        scriptEngine.RunScript(target->actionScript, hero.tileX, hero.tileY, target->identifier);
-        return true;
-    }
-    const TilePos tile = map.FacingTile(1, activeHero);
-    if (tile.valid)
-        scriptEngine.RunScript(map.EventAt(tile.x, tile.y).actionScript, tile.x, tile.y, -1);
-    return false;
+        if (other->identifier != hero.identifier && hits(*other))
+            return other.get();
+    return nullptr;
 }
 
 void CGame::ConfirmTopMode()

@@ -11,20 +11,11 @@
 
 namespace {
 
-// Main-menu entries; each one's associated value is its index.
-const char* const kMainMenuEntries[] = {
-    "Carte",  "Statistiques", "\xC9quipement", "Sorts",   "Techniques", "Comp\xE9tences",
-    "Objets", "Livre",        "Sauver",        "Charger", "Quitter",
-};
-const std::int32_t kMainMenuEntryCount = 11;
 const std::int32_t kStatisticsEntry = 1;
 // Entries 2 to 5 lead to modes 15 to 18.
 const std::int32_t kFirstHeroEntry = 1;
 const std::int32_t kLastHeroEntry = 5;
 
-const char kPanelExplanation[] =
-    "A partir de ce panneau vous pouvez consulter les stats du h\xE9ros choisi et convertir ses "
-    "points d'exp\xE9rience magique / physique en points de stats.";
 const char kUnavailableScreen[] = "Cet \xE9" "cran n'est pas encore disponible.";
 
 struct ConversionItem {
@@ -84,11 +75,16 @@ void CGame::SetUpMenu()
     conversionChoice.items[1] = "XP Magique";
     conversionChoice.SetText("Convertir:");
 
-    mainMenu.SetItemCount(kMainMenuEntryCount);
-    mainMenu.SetVisibleRows(kMainMenuEntryCount);
-    for (std::int32_t i = 0; i < kMainMenuEntryCount; ++i)
-        mainMenu.SetItem(i, kMainMenuEntries[i], i);
-    mainMenu.SetText("MENU PRINCIPAL");
+    // The entries the world shows, by default all eleven in the classic
+    // order; each one's associated value is its index in that order.
+    saveMenu.Configure(settings);
+    const MenuLayout& layout = saveMenu.layout;
+    const std::int32_t entryCount = static_cast<std::int32_t>(layout.entries.size());
+    mainMenu.SetItemCount(entryCount);
+    mainMenu.SetVisibleRows(entryCount);
+    for (std::int32_t i = 0; i < entryCount; ++i)
+        mainMenu.SetItem(i, layout.entries[i].label, layout.entries[i].value);
+    mainMenu.SetText(layout.title);
 
     // The text box beside the statistics opens and closes in one step.
     menuTextBox.animated = false;
@@ -109,6 +105,7 @@ CMenuBase* CGame::MenuWidgetForMode(std::uint16_t type)
     case 16:
     case 17:
     case 18: return &unavailableBox;
+    case SaveMenu::kSlotMode: return &saveMenu.slotList;
     default: return nullptr;
     }
 }
@@ -122,6 +119,7 @@ void CGame::MenuCursorKeys()
     case 11: list = &heroList; break;
     case 13: list = &conversionChoice; break;
     case 14: list = &conversionList; break;
+    case SaveMenu::kSlotMode: list = &saveMenu.slotList; break;
     default: return;
     }
     bool pressed = false;
@@ -136,6 +134,8 @@ void CGame::MenuCursorKeys()
     // Also when the cursor stood at an end: the help answers every press.
     if (type == 14 && pressed)
         menuTextBox.ShowText(StatHelpText(StatId(conversionList.GetResult())));
+    if (type == SaveMenu::kSlotMode && pressed)
+        saveMenu.CursorMoved();
 }
 
 void CGame::ConfirmMenu()
@@ -143,6 +143,8 @@ void CGame::ConfirmMenu()
     switch (modes.TopType()) {
     case 10:
         menuEntry = mainMenu.GetResult();
+        if (saveMenu.OpenFor(*this, menuEntry))
+            return;
         if (menuEntry < kFirstHeroEntry || menuEntry > kLastHeroEntry)
             return;
         heroList.ClearPages();
@@ -169,7 +171,7 @@ void CGame::ConfirmMenu()
             statBox.SetHero(hero);
             const std::int32_t statsRight = statBox.rect.x + statBox.rect.w;
             menuTextBox.SetRect(statsRight + 2, 343, Width() - statsRight - 3, Height() - 344);
-            menuTextBox.ShowText(kPanelExplanation);
+            menuTextBox.ShowText(saveMenu.layout.Text("statistics"));
         } else if (menuEntry > kStatisticsEntry && menuEntry <= kLastHeroEntry) {
             modes.Push(static_cast<std::uint16_t>(13 + menuEntry), ModeOpening);
         } else {
@@ -209,6 +211,10 @@ void CGame::ConfirmMenu()
         return;
     }
 
+    case SaveMenu::kSlotMode:
+        saveMenu.Confirm(*this);
+        return;
+
     default:
         return;
     }
@@ -232,4 +238,5 @@ void CGame::DrawMenu()
     conversionChoice.Draw();
     conversionList.Draw();
     unavailableBox.Draw();
+    saveMenu.slotList.Draw();
 }

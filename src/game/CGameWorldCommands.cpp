@@ -35,6 +35,7 @@ void CGame::RunWorldCommands()
         const ScriptCommand command = std::move(queue.front());
         queue.pop();
         if (!RunWorldCommand(command)) {
+            saveMenu.NoteWaitingCommand(command);
             commandsMayRun = false;
             return;
         }
@@ -46,7 +47,15 @@ void CGame::RunWorldCommands()
 bool CGame::RunWorldCommand(const ScriptCommand& command)
 {
     CommandArguments arguments(command.arguments);
-    const std::string& name = command.name;
+    const bool finished = CarryOutWorldCommand(command.name, arguments);
+    if (arguments.MissingReads() > 0)
+        developer.Note(command.name + ": " + std::to_string(arguments.MissingReads()) +
+                       " argument(s) missing, read as 0 or \"\"");
+    return finished;
+}
+
+bool CGame::CarryOutWorldCommand(const std::string& name, CommandArguments& arguments)
+{
     if (name == "Lire") {
         Lire(arguments);
         return false;
@@ -121,6 +130,7 @@ void CGame::SetHeros(CommandArguments& arguments)
     CHero* hero = map.FindHero(identifier);
     if (!hero) {
         std::cout << "H\xE9ros inexistant! (id " << identifier << ") dans la fonction SetHeros" << std::endl;
+        developer.Show("H\xE9ros inexistant! (id " + std::to_string(identifier) + ") dans la fonction SetHeros");
         return;
     }
     hero->facing = static_cast<std::uint16_t>(direction);
@@ -150,10 +160,13 @@ void CGame::LoadMapCommand(CommandArguments& arguments)
     scriptEngine.SetGlobal("CarteEnCours", CScriptValue(name));
 
     std::string whyRefused;
-    if (!map.LoadMap(name, &whyRefused))
+    if (!map.LoadMap(name, &whyRefused)) {
         std::cerr << CMap::MapFilePath(name) << ": " << whyRefused << std::endl;
+        developer.Show(CMap::MapFilePath(name) + ": " + whyRefused);
+    }
     for (const MapTexture& texture : map.Textures())
-        textures.Load(scratchImage, "tga\\" + texture.file, texture.name, TextureNearest);
+        if (textures.Load(scratchImage, "tga\\" + texture.file, texture.name, TextureNearest) != 0)
+            developer.Note("tga\\" + texture.file + ": cannot be read");
 
     // A second argument, whatever it is, keeps the map's start script from
     // running (the caller places the party itself).

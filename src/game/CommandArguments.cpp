@@ -2,8 +2,10 @@
 
 const CScriptValue& CommandArguments::Take()
 {
-    if (next >= values.size())
+    if (next >= values.size()) {
+        ++missingReads;
         return missing;
+    }
     return values[next++];
 }
 

@@ -21,11 +21,14 @@ public:
     float Float() { return Take().AsFloat(); }
     // The next argument's string; a numeric argument has an empty text.
     std::string Text();
+    // How many arguments were read past the end of the list.
+    std::size_t MissingReads() const { return missingReads; }
 
 private:
     const CScriptValue& Take();
 
     const std::vector<CScriptValue>& values;
     std::size_t next = 0;
+    std::size_t missingReads = 0;
     CScriptValue missing;
 };

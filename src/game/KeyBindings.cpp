@@ -9,6 +9,28 @@
 namespace {
 const char* const kActionNames[] = {"left", "right", "up", "down", "act", "menu", "back", "erase"};
 
+// Keys the game keeps for itself (quit, zoom, fullscreen, capture): bound
+// to an action, they would do their own work and the action nothing.
+const SDLKey kReservedKeys[] = {SDLK_ESCAPE, SDLK_F5, SDLK_F11, SDLK_F12};
+
+// A line echoed in a report: control bytes shown as \xNN, so that a binary
+// file cannot write raw bytes to the terminal or forge lines.
+std::string Printable(const std::string& text)
+{
+    std::string out;
+    for (unsigned char c : text) {
+        if (c < 0x20 || c == 0x7F) {
+            static const char kHex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
 std::string Trimmed(const std::string& text)
 {
     const std::size_t first = text.find_first_not_of(" \t\r");
@@ -39,6 +61,14 @@ bool KeyBindings::KeyNamed(const std::string& name, SDLKey& key)
     return false;
 }
 
+bool KeyBindings::Reserved(SDLKey key)
+{
+    for (SDLKey reserved : kReservedKeys)
+        if (key == reserved)
+            return true;
+    return false;
+}
+
 bool KeyBindings::ActionNamed(const std::string& name, GameAction& action)
 {
     for (int i = 0; i < static_cast<int>(GameAction::Count); ++i) {
@@ -53,7 +83,9 @@ bool KeyBindings::ActionNamed(const std::string& name, GameAction& action)
 void KeyBindings::Load(const std::string& dataPath, std::ostream& report)
 {
     std::vector<std::uint8_t> bytes;
-    if (!ReadDataFile(dataPath, bytes, 1 << 16))
+    if (ReadDataFileCapped(dataPath, bytes, kMaxFileBytes) == CappedRead::TooLarge)
+        report << dataPath << ": larger than " << kMaxFileBytes / 1024 << " KB, ignored" << std::endl;
+    if (bytes.empty())
         return;
     std::istringstream text(std::string(bytes.begin(), bytes.end()));
     std::string line;
@@ -68,10 +100,13 @@ void KeyBindings::Load(const std::string& dataPath, std::ostream& report)
             report << dataPath << " line " << number << ": expected \"action = key\"" << std::endl;
         } else if (!ActionNamed(Trimmed(line.substr(0, equals)), action)) {
             report << dataPath << " line " << number << ": unknown action \""
-                   << Trimmed(line.substr(0, equals)) << "\"" << std::endl;
+                   << Printable(Trimmed(line.substr(0, equals))) << "\"" << std::endl;
         } else if (!KeyNamed(Trimmed(line.substr(equals + 1)), key)) {
             report << dataPath << " line " << number << ": unknown key \""
-                   << Trimmed(line.substr(equals + 1)) << "\"" << std::endl;
+                   << Printable(Trimmed(line.substr(equals + 1))) << "\"" << std::endl;
+        } else if (Reserved(key)) {
+            report << dataPath << " line " << number << ": the key \"" << Trimmed(line.substr(equals + 1))
+                   << "\" is the game's own" << std::endl;
         } else {
             keys[static_cast<int>(action)] = key;
         }

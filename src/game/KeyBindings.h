@@ -18,9 +18,13 @@
 //
 // Action names: left right up down act menu back erase. Key names are SDL's
 // ("a", "return", "left", "space", "f1", "[4]" ...). Blank lines and lines
-// starting with '#' are skipped.
+// starting with '#' are skipped. The keys the game keeps for itself
+// (escape, f5, f11, f12) cannot be given to an action, and a file larger
+// than 64 KB is not read.
 class KeyBindings {
 public:
+    static const std::size_t kMaxFileBytes = 64 * 1024;
+
     KeyBindings();
 
     SDLKey Key(GameAction action) const { return keys[static_cast<int>(action)]; }
@@ -29,6 +33,8 @@ public:
     void Load(const std::string& dataPath, std::ostream& report);
     // The SDL key called `name` (SDL must be initialised); false for none.
     static bool KeyNamed(const std::string& name, SDLKey& key);
+    // Escape, F5, F11, F12: what they do cannot be changed.
+    static bool Reserved(SDLKey key);
     static bool ActionNamed(const std::string& name, GameAction& action);
 
 private:

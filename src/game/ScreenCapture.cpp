@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
-#include <utility>
 #include <vector>
 
 #include "platform/DataFile.h"
@@ -16,8 +15,10 @@ std::string NextCaptureName()
     for (int number = 1; number <= 9999; ++number) {
         char name[32];
         std::snprintf(name, sizeof name, "captures\\%04d.tga", number);
+        // A symbolic link is a taken name, even one that leads nowhere:
+        // writing through it would put the picture wherever it points.
         std::error_code error;
-        if (!std::filesystem::exists(HostPath(name), error))
+        if (!std::filesystem::exists(std::filesystem::symlink_status(HostPath(name), error)))
             return name;
     }
     return "";
@@ -65,14 +66,28 @@ std::string SaveScreenCapture(int width, int height, std::string& error)
     file[14] = static_cast<std::uint8_t>(height & 0xFF);
     file[15] = static_cast<std::uint8_t>(height >> 8);
     file[16] = 24;
-    file[17] = 0;  // rows bottom-up, as OpenGL reads them
+    // Rows top-down with the top-left origin bit set: the format allows
+    // bottom-up rows too, but many viewers ignore the bit and would show
+    // such a picture upside down.
+    file[17] = 0x20;
 
-    std::uint8_t* pixels = file.data() + 18;
-    ReadFramePixels(width, height, pixels);
-    for (std::size_t i = 0; i < pixelBytes; i += 3)
-        std::swap(pixels[i], pixels[i + 2]);  // TGA stores blue first
+    // OpenGL reads rows bottom-up: read them aside, then write them in the
+    // file in the opposite order.
+    std::vector<std::uint8_t> bottomUp(pixelBytes);
+    ReadFramePixels(width, height, bottomUp.data());
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+    for (int row = 0; row < height; ++row) {
+        const std::uint8_t* from = bottomUp.data() + (height - 1 - row) * rowBytes;
+        std::uint8_t* to = file.data() + 18 + row * rowBytes;
+        for (std::size_t i = 0; i < rowBytes; i += 3) {
+            // TGA stores blue first.
+            to[i] = from[i + 2];
+            to[i + 1] = from[i + 1];
+            to[i + 2] = from[i];
+        }
+    }
 
-    if (!WriteDataFile(name, file.data(), file.size())) {
+    if (!WriteNewDataFile(name, file.data(), file.size())) {
         error = "Cannot write " + name;
         return "";
     }

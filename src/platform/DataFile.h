@@ -22,9 +22,20 @@ std::FILE* OpenDataFile(const std::string& dataPath, const char* mode);
 bool ReadDataFile(const std::string& dataPath, std::vector<std::uint8_t>& bytes,
                   std::size_t maxBytes = SIZE_MAX);
 
+// ReadDataFile with the reason of a failure: the file cannot be opened or
+// read, or it holds more than `maxBytes` (found without reading past that
+// many, so /dev/zero or a huge sparse file costs no more).
+enum class CappedRead { Done, Unreadable, TooLarge };
+CappedRead ReadDataFileCapped(const std::string& dataPath, std::vector<std::uint8_t>& bytes, std::size_t maxBytes);
+
 // Reads at most the first `count` bytes of a file (fewer when it is
 // shorter). False when the file cannot be opened or read.
 bool ReadDataFilePrefix(const std::string& dataPath, std::size_t count, std::vector<std::uint8_t>& bytes);
 
 // Writes `size` bytes to a file, replacing it. Returns false on failure.
 bool WriteDataFile(const std::string& dataPath, const void* data, std::size_t size);
+
+// Writes `size` bytes to a file that must not exist yet: false, writing
+// nothing, when the name is taken, by a symbolic link too (which is never
+// followed).
+bool WriteNewDataFile(const std::string& dataPath, const void* data, std::size_t size);

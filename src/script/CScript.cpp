@@ -8,6 +8,7 @@ void CScript::Reset()
 {
     id = 0;
     programCounter = 0;
+    overranFrame = false;
     source.clear();
     tokens.clear();
     intVariables.entries.clear();
@@ -26,7 +27,9 @@ void CScript::Tokenize(const std::string& text, std::uint16_t scriptId)
     ScriptLexer lexer(source);
     while (!lexer.AtEnd())
         tokens.push_back(lexer.Next());
-    memo = std::make_shared<ScriptMemo>(tokens);
+    // An empty script leaves nothing to remember: every one shares one memo.
+    static const std::shared_ptr<ScriptMemo> emptyMemo = std::make_shared<ScriptMemo>(std::vector<ScriptToken>{});
+    memo = tokens.empty() ? emptyMemo : std::make_shared<ScriptMemo>(tokens);
 }
 
 ScriptTokenRef CScript::TokenAt(std::int32_t index) const

@@ -77,6 +77,9 @@ public:
 
     std::uint16_t id = 0;
     std::int32_t programCounter = 0;
+    // This run has been suspended at the interpreter's statement limit
+    // (and said so) at least once.
+    bool overranFrame = false;
     std::string source;
     std::vector<ScriptToken> tokens;
     ScriptVariableList<std::int32_t> intVariables;

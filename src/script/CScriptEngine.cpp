@@ -1,5 +1,6 @@
 #include "script/CScriptEngine.h"
 
+#include <bitset>
 #include <cstdlib>
 #include <iostream>
 
@@ -22,10 +23,19 @@ CScriptEngine::CScriptEngine()
 bool CScriptEngine::LoadScriptFile(const std::string& path)
 {
     std::vector<std::uint8_t> bytes;
-    if (!ReadDataFile(path, bytes))
+    if (!ReadDataFile(path, bytes, kMaxContainerBytes))
         return false;
-    for (const ScriptContainer::Record& record : ScriptContainer::Parse(bytes))
+    // A record no RunScript can ever reach costs nothing: id 0 starts
+    // nothing, and a record whose id an earlier record of the file has is
+    // hidden behind it. Otherwise three zero bytes, or four bytes repeating
+    // an id, would each cost a whole compiled script.
+    std::bitset<65536> idsOfFile;
+    ScriptContainer::ForEach(bytes, [this, &idsOfFile](const ScriptContainer::Record& record) {
+        if (record.id == 0 || idsOfFile.test(record.id))
+            return;
+        idsOfFile.set(record.id);
         AddScript(record.id, record.text);
+    });
     return true;
 }
 
@@ -53,6 +63,27 @@ void CScriptEngine::RunScript(std::uint16_t id, std::int32_t tileX, std::int32_t
         }
         return;
     }
+}
+
+void CScriptEngine::RestoreState(std::vector<std::pair<std::string, CScriptValue>> savedGlobals,
+                                 std::deque<CScript> runs, std::queue<ScriptCommand> commands, bool isRunning)
+{
+    // Whatever the words of a run found among the old globals is forgotten:
+    // `additions` moves on by more than any cache remembered.
+    const std::uint32_t additions = globals.additions + static_cast<std::uint32_t>(savedGlobals.size()) + 1;
+    globals.entries = std::move(savedGlobals);
+    globals.additions = additions;
+    runQueue = std::move(runs);
+    commandQueue = std::move(commands);
+    running = isRunning;
+}
+
+const CScript* CScriptEngine::FindLoadedScript(std::uint16_t id) const
+{
+    for (const CScript& script : loadedScripts)
+        if (script.id == id)
+            return &script;
+    return nullptr;
 }
 
 std::int32_t CScriptEngine::GetInt(const std::string& name) const

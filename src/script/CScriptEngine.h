@@ -38,9 +38,15 @@ public:
     bool IsRunning() const { return running; }
 
     // --- scripts --------------------------------------------------------
-    // Loads every record of a script container file, in file order, after
-    // the scripts already loaded. False when the file cannot be read
-    // (nothing is loaded then).
+    // A larger container is not read. Real ones hold a few KB; compiled, a
+    // script costs up to about a hundred bytes for each byte of its text.
+    static const std::size_t kMaxContainerBytes = 4u << 20;
+
+    // Loads the records of a script container file, in file order, after
+    // the scripts already loaded; records that no RunScript could start
+    // (id 0, an id repeated within the file) are passed over.
+    // False when the file cannot be read or is too large (nothing is loaded
+    // then).
     bool LoadScriptFile(const std::string& path);
     // Compiles one source text and adds it to the loaded scripts.
     void AddScript(std::uint16_t id, const std::string& text);
@@ -48,12 +54,29 @@ public:
     // waiting. Its int locals IDMOI = ownerId, and TILEX, TILEY when neither
     // tile coordinate is -1. Id 0 and unknown ids start nothing.
     void RunScript(std::uint16_t id, std::int32_t tileX, std::int32_t tileY, std::int32_t ownerId);
+    // Replaces every loaded script with the records of `paths`, read again
+    // in order (ScriptEngineReload.cpp); `unreadable` gets the paths that
+    // could not be read. Queued runs of a script whose text did not change
+    // go on untouched; one that has not started yet restarts from the new
+    // text with the same IDMOI, TILEX and TILEY; one that has started, or
+    // whose script is gone, is dropped, and its id returned.
+    std::vector<std::uint16_t> ReloadScripts(const std::vector<std::string>& paths,
+                                             std::vector<std::string>& unreadable);
 
     const std::vector<CScript>& LoadedScripts() const { return loadedScripts; }
     const std::deque<CScript>& RunQueue() const { return runQueue; }
     // World commands in the order the scripts gave them; the game's command
     // executor reads and pops the front.
     std::queue<ScriptCommand>& CommandQueue() { return commandQueue; }
+
+    // --- loading a saved game ---------------------------------------------
+    // Replaces the globals, the run queue, the command queue and whether the
+    // engine runs or waits in `bloque` with what a save held. The runs must
+    // be copies of loaded scripts (their memo is shared with them).
+    void RestoreState(std::vector<std::pair<std::string, CScriptValue>> savedGlobals, std::deque<CScript> runs,
+                      std::queue<ScriptCommand> commands, bool isRunning);
+    // The first loaded script with that id, or null.
+    const CScript* FindLoadedScript(std::uint16_t id) const;
 
     // --- local variables of the front run -------------------------------
     // With no run queued, reads give 0, 0.0 or "" and writes are dropped
@@ -104,9 +127,18 @@ public:
     bool IsMemoising() const { return memoising; }
 
     // At most this many statements per Execute (0, the default: no limit);
-    // Execute then returns as at the end of a frame, still running. For
-    // tools and tests that run scripts which may never end.
+    // Execute then returns as at the end of a frame, still running, and the
+    // next Execute goes on from the statement where it stopped. The game
+    // sets a limit no real script comes near, so that a script that never
+    // ends cannot freeze the window; tools and tests use it too.
     void SetStatementLimit(std::uint64_t limit) { statementLimit = limit; }
+    // Told the script's id when a run ends because its text stops in the
+    // middle of a statement (which is then not carried out). Nobody by
+    // default: the run just ends.
+    void SetCutShortReport(std::function<void(std::uint16_t)> report) { cutShortReport = std::move(report); }
+    // Where a run that reaches the limit is named, once per run (null, the
+    // default: nowhere).
+    void SetLimitReport(std::ostream* stream) { limitReport = stream; }
 
 private:
     enum class StatementResult { Continue, EndRun, Pause };
@@ -189,6 +221,9 @@ private:
     // Ends the run or pauses the engine as a statement's result asks; false
     // when Execute must return (the engine waits).
     bool EndStatement(StatementResult result);
+    // Execute stops at the statement limit; `last` is the result of the
+    // statement that reached it. Names the run that is suspended.
+    void ReportLimit(StatementResult last);
     StatementResult RunKeyword(CScript& run, std::int32_t keywordId);
     StatementResult Assign(CScript& run, const ScriptTokenRef& target);
     StatementResult Declare(CScript& run, std::int32_t keywordId);
@@ -225,6 +260,7 @@ private:
     // scans of the control flow.
     ScriptMemo* statementMemo = nullptr;
     std::uint64_t statementLimit = 0;
+    std::ostream* limitReport = nullptr;
     // Buffers reused from statement to statement, so that running a
     // statement allocates nothing once they have grown.
     std::vector<ExprItem> scratchItems;
@@ -236,4 +272,5 @@ private:
     std::ostream* output;
     std::function<int()> randomSource;
     std::function<std::uint32_t()> clockSource;
+    std::function<void(std::uint16_t)> cutShortReport;
 };

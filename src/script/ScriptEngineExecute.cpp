@@ -3,6 +3,8 @@
 // built-in commands in ScriptEngineBuiltIns.cpp.
 #include "script/CScriptEngine.h"
 
+#include <ostream>
+
 #include "script/ScriptConversions.h"
 #include "script/ScriptTables.h"
 
@@ -25,8 +27,12 @@ void CScriptEngine::Execute()
             const std::uint64_t ran = RunResolved(run, *memo, budget, result);
             executed += ran;
             if (ran > 0) {
-                if (!EndStatement(result) || (statementLimit != 0 && executed >= statementLimit))
+                if (!EndStatement(result))
                     return;
+                if (statementLimit != 0 && executed >= statementLimit) {
+                    ReportLimit(result);
+                    return;
+                }
                 // Unless the run has ended, it stopped before a statement
                 // for the reading path.
                 if (result != StatementResult::Continue)
@@ -40,11 +46,33 @@ void CScriptEngine::Execute()
         }
         statementCutShort = false;
         result = RunStatement(run, token);
-        if (statementCutShort)
+        if (statementCutShort) {
             result = StatementResult::EndRun;
-        if (!EndStatement(result) || (statementLimit != 0 && ++executed >= statementLimit))
+            if (cutShortReport)
+                cutShortReport(run.id);
+        }
+        if (!EndStatement(result))
             return;
+        if (statementLimit != 0 && ++executed >= statementLimit) {
+            ReportLimit(result);
+            return;
+        }
     }
+}
+
+void CScriptEngine::ReportLimit(StatementResult last)
+{
+    // A run that ended with the last statement is not suspended: the front
+    // run then has not started yet. Nor is one with nothing left to run.
+    if (last == StatementResult::EndRun || runQueue.empty())
+        return;
+    CScript& run = runQueue.front();
+    if (run.overranFrame || !run.HasTokenAt(run.programCounter))
+        return;
+    run.overranFrame = true;
+    if (limitReport)
+        *limitReport << "Script " << run.id << " ran " << statementLimit
+                     << " statements in one frame: it goes on next frame" << std::endl;
 }
 
 bool CScriptEngine::EndStatement(StatementResult result)

@@ -71,6 +71,9 @@ public:
     // everything else at its defaults. An identifier already in use is
     // accepted; lookups then find the earlier hero.
     CHero& AddHero(std::uint16_t identifier, const std::string& heroName, std::uint32_t texture);
+    // Loading a saved game: the characters as they stood when it was saved
+    // take the place of the map file's and of the party.
+    void ReplaceCharacters(NpcList savedNpcs, HeroList savedHeroes);
 
     // The first record with this identifier, or null after printing
     // "NULL returned: <identifier>".
@@ -101,6 +104,12 @@ public:
     void CenterOn(std::int32_t px, std::int32_t py);
     // CenterOn the character's sprite's top-left pixel, if it exists.
     void CenterOnCharacter(int kind, std::int32_t identifier);
+    // Puts the map's top-left pixel at (x, y) on the screen, as it was.
+    void SetScroll(std::int32_t x, std::int32_t y)
+    {
+        scrollX = x;
+        scrollY = y;
+    }
 
     // Draws one tile layer with the current scroll, if the map has it.
     void DrawMapLayer(int index) const;

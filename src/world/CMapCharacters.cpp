@@ -94,3 +94,9 @@ TilePos CMap::FacingTile(int kind, std::int32_t identifier) const
     }
     return TileAtPixel(px, py, width, height);
 }
+
+void CMap::ReplaceCharacters(NpcList savedNpcs, HeroList savedHeroes)
+{
+    npcs = std::move(savedNpcs);
+    heroes = std::move(savedHeroes);
+}

@@ -63,6 +63,31 @@ TEST(Controls, TouchesFileRemapsActionsAndReportsBadLines)
     EXPECT_EQ(world.game().modes.TopType(), 3) << "the menu's fade started";
 }
 
+TEST(Controls, TouchesFileKeepsTheGamesKeysEscapesBytesAndSaysWhenTooLarge)
+{
+    PlayedWorld world;
+    std::ofstream(world.FolderPath() + "/touches.txt", std::ios::binary)
+        << "act = escape\nback = f12\nmenu = f5\nleft = f11\nj\x01\x1b[2J = a\nup = \x7f\xe9\n";
+    testing::internal::CaptureStdout();
+    world.StartAgain();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "touches.txt line 1: the key \"escape\" is the game's own\n"
+              "touches.txt line 2: the key \"f12\" is the game's own\n"
+              "touches.txt line 3: the key \"f5\" is the game's own\n"
+              "touches.txt line 4: the key \"f11\" is the game's own\n"
+              "touches.txt line 5: unknown action \"j\\x01\\x1B[2J\"\n"
+              "touches.txt line 6: unknown key \"\\x7F\xe9\"\n");
+    for (auto [action, key] : {std::pair{GameAction::Act, SDLK_q}, {GameAction::Back, SDLK_w},
+                               {GameAction::Menu, SDLK_RETURN}, {GameAction::Left, SDLK_LEFT}})
+        EXPECT_EQ(world.game().Bound(action), key);
+
+    std::ofstream(world.FolderPath() + "/touches.txt") << "act = e\n" << std::string(70000, '#');
+    testing::internal::CaptureStdout();
+    world.StartAgain();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "touches.txt: larger than 64 KB, ignored\n");
+    EXPECT_EQ(world.game().Bound(GameAction::Act), SDLK_q);
+}
+
 TEST(Controls, TapsShorterThanAFrameAndTheGamepadWalkActAndOpenTheMenu)
 {
     PlayedWorld world;

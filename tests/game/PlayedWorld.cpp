@@ -35,7 +35,10 @@ PlayedWorld::PlayedWorld(const std::vector<WorldFolder::Script>& extraScripts)
 void PlayedWorld::StartAgain()
 {
     harness.reset();
-    harness = std::make_unique<GameHarness>(folder.Path());
+    auto made = std::make_unique<CGame>();
+    if (beforeStart)
+        beforeStart(*made);
+    harness = std::make_unique<GameHarness>(folder.Path(), std::move(made));
     harness->Start();
     game().scriptEngine.SetOutput(console);
 }

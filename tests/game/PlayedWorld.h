@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -38,7 +39,11 @@ public:
     // Ends the game and starts a new one in the same folder (after a test
     // changed its files or the environment).
     void StartAgain();
+    // Called with the new game before it starts (by StartAgain): what the
+    // command line would set.
+    std::function<void(CGame&)> beforeStart;
     const std::string& FolderPath() const { return folder.Path(); }
+    const WorldFolder& Folder() const { return folder; }
 
     CGame& game() { return harness->Game(); }
     GameHarness& run() { return *harness; }

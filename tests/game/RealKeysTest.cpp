@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "game/PlayedWorld.h"
 #include "support/PrivateDisplay.h"
@@ -45,4 +47,61 @@ TEST(RealKeys, HeldAndTappedKeysFromTheXServer)
     PlayWhileTyping(world, "keydown Left sleep 0.5 keyup Left", 40);
     EXPECT_LE(world.hero().tileX, 3) << "a held arrow keeps walking";
     EXPECT_GE(world.hero().tileX, 1);
+}
+
+TEST(RealKeys, GridStepsFromTheXServerEndOnTiles)
+{
+    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
+        GTEST_SKIP() << "xdotool or Xvfb is not installed";
+    ASSERT_TRUE(PrivateDisplay::Use());
+    PlayedWorld world;
+    std::ofstream(world.FolderPath() + "/game.cfg") << "movement = grid\n";
+    world.StartAgain();
+    ASSERT_GT(world.UntilExploring(), 0);
+    world.game().SetFramePeriod(30);
+    std::system("xdotool mousemove 100 100");
+    const CHero& hero = world.hero();
+
+    PlayWhileTyping(world, "keydown Left sleep 0.06 keyup Left", 40);
+    EXPECT_EQ(std::vector<int>({hero.tileX, hero.tileY, hero.offsetX, hero.offsetY}), std::vector<int>({4, 5, 0, 0}))
+        << "a player's tap: one tile";
+    // Down and up again at once: the key is up before any frame reads it.
+    PlayWhileTyping(world, "keydown Left keyup Left", 40);
+    EXPECT_EQ(std::vector<int>({hero.tileX, hero.tileY, hero.offsetX, hero.offsetY}), std::vector<int>({3, 5, 0, 0}))
+        << "a tap shorter than a frame: one tile";
+    PlayWhileTyping(world, "keydown Up sleep 0.8 keyup Up", 70);
+    EXPECT_EQ(hero.tileX, 3);
+    EXPECT_LT(hero.tileY, 4) << "held: more than one tile";
+    EXPECT_EQ(hero.offsetX + hero.offsetY, 0) << "and stopped on a tile";
+}
+
+TEST(RealKeys, DeveloperKeysFromTheXServer)
+{
+    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
+        GTEST_SKIP() << "xdotool or Xvfb is not installed";
+    ASSERT_TRUE(PrivateDisplay::Use());
+    PlayedWorld world;
+    world.beforeStart = [](CGame& game) {
+        game.developer.enabled = true;
+        game.developer.watchPeriodMs = 3600 * 1000;
+    };
+    world.StartAgain();
+    ASSERT_GT(world.UntilExploring(), 0);
+    world.game().SetFramePeriod(30);
+    std::system("xdotool mousemove 100 100");
+
+    PlayWhileTyping(world, "key F3", 15);
+    EXPECT_TRUE(world.game().developer.overlayShown) << "F3 shows the overlay";
+    EXPECT_LT(world.run().Pixel(5, 5).g, PlayedWorld::kGrass.g / 2);
+    PlayWhileTyping(world, "key F3", 15);
+    EXPECT_FALSE(world.game().developer.overlayShown) << "and hides it again";
+
+    // Files are not looked at by themselves here: F8 brings the new ground in.
+    world.Folder().SolidPicture("grass.tga", 0, 0, 255);
+    world.run().RunFrames(2);
+    EXPECT_EQ(world.run().Pixel(5, 5).g, PlayedWorld::kGrass.g);
+    PlayWhileTyping(world, "key F8", 12);
+    const Rgba ground = world.run().Pixel(5, 5);
+    EXPECT_EQ(ground.b, 255);
+    EXPECT_EQ(ground.g, 0);
 }

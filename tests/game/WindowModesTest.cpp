@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "game/PlayedWorld.h"
@@ -108,6 +109,20 @@ TEST(WindowModes, FullscreenAndBackOrALostContextGetEveryTextureBack)
     EXPECT_TRUE(run.DrawsAsBefore());
 }
 
+TEST(WindowModes, F12NeverWritesThroughASymbolicLinkInCaptures)
+{
+    Explored run;
+    const std::string folder = run.world.FolderPath() + "/captures";
+    const std::string outside = run.world.FolderPath() + "/outside.tga";
+    std::filesystem::create_directories(folder);
+    std::filesystem::create_symlink(outside, folder + "/0001.tga");  // leads nowhere yet
+    testing::internal::CaptureStdout();
+    run.Key(SDLK_F12);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "captures\\0002.tga\n");
+    EXPECT_FALSE(std::filesystem::exists(outside));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder + "/0001.tga"));
+}
+
 TEST(WindowModes, F12SavesTheDrawnFrameAsTheNextCaptureOrSaysWhyItCannot)
 {
     Explored run;
@@ -133,14 +148,24 @@ TEST(WindowModes, F12SavesTheDrawnFrameAsTheNextCaptureOrSaysWhyItCannot)
     EXPECT_EQ(shot[12] | shot[13] << 8, 640);
     EXPECT_EQ(shot[14] | shot[15] << 8, 480);
     EXPECT_EQ(shot[16], 24);
-    EXPECT_EQ(shot[17], 0) << "rows bottom-up";
+    EXPECT_EQ(shot[17], 0x20) << "rows top-down, origin bit set";
     const std::vector<Rgba>& frame = run.world.run().Frame();
-    long unlike = 0;
+    const auto shotPixel = [&](int x, int row) {
+        const std::uint8_t* p = shot.data() + 18 + (row * 640 + x) * 3;
+        return Rgba{p[2], p[1], p[0], 255};
+    };
+    // The hero stands in the upper half (rows 160 to 191), so a picture
+    // written upside down differs from the frame.
+    EXPECT_EQ(shotPixel(176, 170), PlayedWorld::kHero);
+    EXPECT_EQ(shotPixel(176, 479 - 170), PlayedWorld::kGrass);
+    long unlikeFirstRow = 0, unlike = 0;
     for (int row = 0; row < 480; ++row)
         for (int x = 0; x < 640; ++x) {
-            const std::uint8_t* p = shot.data() + 18 + (row * 640 + x) * 3;
-            unlike += Rgba{p[2], p[1], p[0], 255} != frame[(479 - row) * 640 + x];
+            const bool differs = shotPixel(x, row) != frame[row * 640 + x];
+            unlike += differs;
+            unlikeFirstRow += row == 0 && differs;
         }
     ASSERT_GT(CountOf(frame, PlayedWorld::kGrass), 100000);
+    EXPECT_EQ(unlikeFirstRow, 0) << "the file's first row is the top of the picture";
     EXPECT_EQ(unlike, 0);
 }

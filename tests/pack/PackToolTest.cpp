@@ -30,7 +30,7 @@ const char* const kScripts = "@script 3 ouverture\n"
                              "CreateHeros 1 , \"A\xC3\xABl\" , 100 ;\n"
                              "Choix \"Entrer ?\" , HEROS , 1 , \"rep\" , \"Oui\" , \"Non\" ;\n"
                              "bloque\n"
-                             "if rep == 0 then\n  LoadMap \"village\" ;\nendif\n"
+                             "if rep == 0 then\n  LoadMap CartePre ;\nendif\n"
                              "@script 2\nLire \"\xE2\x80\x9C" "Bonjour\xE2\x80\x9D\" ;";
 
 void WriteSources(const TempDir& dir, const std::string& folder, const std::string& world = kWorld,
@@ -62,10 +62,13 @@ TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
     TempDir dir;
     std::string world = kWorld;
     world.replace(world.rfind('}'), 1, ",\n  \"maps\": [ { \"source\": \"maps/village.tmx\" } ],\n"
-                                       "  \"title\": \"Le Gu\xC3\xA9\"\n}");
+                                       "  \"title\": \"Le Gu\xC3\xA9\",\n  \"movement\": \"grid\"\n}");
     WriteSources(dir, "src", world);
     // The village map of the Tiled tests, with the scripts it starts.
-    dir.Write("src/maps/village.tmx", Village(8, 6).Tmx());
+    // Its character drawn from the world's texture 100.
+    std::string village = Village(8, 6).Tmx();
+    village.replace(village.find("\"300\""), 5, "\"100\"");
+    dir.Write("src/maps/village.tmx", village);
     WriteSheetPng(dir.File("src/art/grass.png"), 0);
     WriteSheetPng(dir.File("src/art/house.png"), 100, true);
     dir.Write("src/scripts/village.tsl.txt", std::string(kScripts) +
@@ -76,9 +79,10 @@ TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
     EXPECT_EQ(pack.err, "");
     const auto game = Contents(dir.File("game"));
     ASSERT_EQ(game.size(), 8u);
-    // The settings file names the world and its title (kept in UTF-8) for the game.
+    // The settings file names the world and its title (kept in UTF-8) for
+    // the game, and the way the hero walks.
     EXPECT_EQ(game.at("game.cfg"), "# Written by tessel-pack from world.json; the game reads it at start.\n"
-                                   "world = Sylva\ntitle = Le Gu\xC3\xA9\n");
+                                   "world = Sylva\ntitle = Le Gu\xC3\xA9\nmovement = grid\n");
     MapFile map;
     ASSERT_TRUE(ParseMapFile(std::vector<std::uint8_t>(game.at("map/village.map").begin(),
                                                        game.at("map/village.map").end()),
@@ -89,6 +93,7 @@ TEST(PackTool, PacksUnpacksAndPacksAgainToTheSameBytes)
         EXPECT_EQ(game.count("tga/" + texture.file), 1u) << texture.file;
     EXPECT_EQ(game.at("wor/Sylva.world"), std::string("village.tsl\0\0\1\0font.tga\0d\0hero.tga\0\0\3\0", 38));
     EXPECT_EQ(game.at("tsl/village.tsl").substr(0, 41), std::string("\3\0SetFont 1 ;\nCreateHeros 1 , \"A\xEBl\" , 100", 41));
+    EXPECT_NE(game.at("tsl/village.tsl").find("\"Entrer\xA0?\""), std::string::npos) << "a no-break space";
     EXPECT_NE(game.at("tsl/village.tsl").find(std::string("\2\0Lire \"\x93" "Bonjour\x94\" ;\0", 19)),
               std::string::npos);
 

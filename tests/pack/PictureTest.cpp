@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "image/TgaImage.h"
 #include "lib/FontSheet.h"
 #include "lib/Picture.h"
@@ -101,7 +103,7 @@ TEST(FontSheet, DrawsEachCharacterInItsCellWithinTheGameAdvance)
 {
     Picture sheet;
     std::string error;
-    ASSERT_TRUE(FontSheet::Render(WorldSource::kDefaultFont, sheet, error)) << error;
+    ASSERT_TRUE(FontSheet::Render(WorldSource::kDefaultFont, FontSheet::Style(), sheet, error)) << error;
     ASSERT_EQ(sheet.width, 256);
     ASSERT_EQ(sheet.height, 256);
     auto inked = [&](int byte, int fromX, int toX) {
@@ -117,5 +119,57 @@ TEST(FontSheet, DrawsEachCharacterInItsCellWithinTheGameAdvance)
         EXPECT_EQ(inked(byte, 0, 16), 0) << byte;
     for (int byte : {0x4D, 0x57, 0xC9})  // M, W, E acute
         EXPECT_EQ(inked(byte, 12, 16), 0) << "inside the 12-pixel advance: " << byte;
-    EXPECT_FALSE(FontSheet::Render("/nonexistent.ttf", sheet, error));
+    EXPECT_FALSE(FontSheet::Render("/nonexistent.ttf", FontSheet::Style(), sheet, error));
+}
+
+// How far a glyph's ink reaches in its cell, for comparing renderings.
+struct InkBounds {
+    int left = 16, right = -1, top = 16, bottom = -1;
+    int Width() const { return right - left + 1; }
+    int Height() const { return bottom - top + 1; }
+};
+
+InkBounds InkOf(const Picture& sheet, int byte)
+{
+    InkBounds ink;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            if (sheet.pixels[(((byte / 16) * 16 + y) * 256 + (byte % 16) * 16 + x) * 4 + 3] > 0) {
+                ink.left = std::min(ink.left, x);
+                ink.right = std::max(ink.right, x);
+                ink.top = std::min(ink.top, y);
+                ink.bottom = std::max(ink.bottom, y);
+            }
+    return ink;
+}
+
+TEST(FontSheet, SizeAndWidthMakeLettersTallerAndWiderWithinTheCell)
+{
+    Picture plain, styled;
+    std::string error;
+    ASSERT_TRUE(FontSheet::Render(WorldSource::kDefaultFont, FontSheet::Style(), plain, error)) << error;
+    const struct {
+        int size, width;
+        bool taller, wider;
+    } cases[] = {
+        {16, 100, false, false},
+        {16, 130, false, true},
+        {19, 80, true, false},
+        {18, 120, true, true},
+    };
+    for (const auto& c : cases) {
+        FontSheet::Style style;
+        style.size = c.size;
+        style.width = c.width;
+        ASSERT_TRUE(FontSheet::Render(WorldSource::kDefaultFont, style, styled, error)) << error;
+        if (!c.taller && !c.wider) {
+            EXPECT_EQ(styled.pixels, plain.pixels) << "the default style is the sheet as it always was";
+        }
+        for (int byte : {0x48, 0x6D, 0x4D}) {  // H, m, M
+            const InkBounds before = InkOf(plain, byte), after = InkOf(styled, byte);
+            EXPECT_EQ(after.Height() > before.Height(), c.taller) << c.size << " " << c.width << " " << byte;
+            EXPECT_EQ(after.Width() > before.Width(), c.wider) << c.size << " " << c.width << " " << byte;
+            EXPECT_LE(after.right, FontSheet::kAdvance - 1) << "a wider glyph stays within the advance";
+        }
+    }
 }

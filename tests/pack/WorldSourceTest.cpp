@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "pack/PackMessages.h"
 #include "lib/WorldFile.h"
 #include "lib/WorldSource.h"
@@ -18,12 +20,46 @@ TEST(WorldSource, ReadsEveryKeyAndGivesDefaults)
     EXPECT_TRUE(world.font.wanted);
     EXPECT_EQ(world.font.ttf, WorldSource::kDefaultFont);
     EXPECT_EQ(world.font.file, "font.tga");
+    EXPECT_EQ(world.font.size, 16) << "the size that fills the cell, as the sheet was always drawn";
+    EXPECT_EQ(world.font.width, 100);
     ASSERT_EQ(world.scripts.size() + world.textures.size() + world.maps.size(), 4u);
     EXPECT_EQ(world.scripts[0].file, "v.tsl");
     EXPECT_EQ(world.textures[0].texture, 300);
     EXPECT_EQ(world.textures[0].file, "h.tga");
     EXPECT_EQ(world.maps[0].name + " " + world.maps[1].name, "village bois");
     EXPECT_EQ(world.maps[1].place.line, 5);
+}
+
+TEST(WorldSource, FontSizeAndWidthAreReadWithinTheirRanges)
+{
+    const struct {
+        const char* font;
+        int size, width;
+        const char* messages;
+    } cases[] = {
+        {R"({"texture": 1, "size": 17, "width": 120})", 17, 120, ""},
+        {R"({"texture": 1, "size": 8, "width": 50})", 8, 50, ""},
+        {R"({"texture": 1, "size": 32, "width": 200})", 32, 200, ""},
+        {R"({"texture": 1, "size": 7})", 16, 100, "error: \"size\" must be a whole number from 8 to 32\n"},
+        {R"({"texture": 1, "size": 16.5})", 16, 100, "error: \"size\" must be a whole number from 8 to 32\n"},
+        {R"({"texture": 1, "width": 201})", 16, 100, "error: \"width\" must be a whole number from 50 to 200\n"},
+        {R"({"texture": 1, "width": "wide"})", 16, 100, "error: \"width\" must be a whole number from 50 to 200\n"},
+    };
+    for (const auto& c : cases) {
+        WorldSpec world;
+        Diagnostics diagnostics;
+        const std::string json = std::string(R"({"font": )") + c.font + "}";
+        WorldSource::Parse(json, "world.json", world, diagnostics);
+        // Only the font's own messages: this world lacks a name and scripts.
+        std::string fontMessages;
+        std::istringstream lines(Messages(diagnostics));
+        for (std::string line; std::getline(lines, line);)
+            if (line.find("\"size\"") != std::string::npos || line.find("\"width\"") != std::string::npos)
+                fontMessages += line.substr(line.find(": ", line.find("world.json:") + 11) + 2) + "\n";
+        EXPECT_EQ(fontMessages, c.messages) << json;
+        EXPECT_EQ(world.font.size, c.size) << json;
+        EXPECT_EQ(world.font.width, c.width) << json;
+    }
 }
 
 TEST(WorldSource, ListsEveryProblemAtItsLineAndColumn)
@@ -58,6 +94,40 @@ TEST(WorldSource, ListsEveryProblemAtItsLineAndColumn)
         Diagnostics diagnostics;
         EXPECT_FALSE(WorldSource::Parse(c.json, "world.json", world, diagnostics)) << c.json;
         EXPECT_EQ(Messages(diagnostics), c.messages);
+    }
+}
+
+TEST(WorldSource, MovementGridGoesToTheSettingsAndBackIntoWorldJson)
+{
+    const struct {
+        const char* movement;  // the JSON value, or null for no key
+        const char* settings;
+        const char* messages;
+    } cases[] = {
+        {nullptr, "", ""},
+        {"\"free\"", "", ""},
+        {"\"grid\"", "movement=grid;", ""},
+        {"\"Grid\"", "", "world.json:1:50: error: \"movement\" must be \"free\" or \"grid\"\n"},
+        {"1", "", "world.json:1:50: error: \"movement\" must be a non-empty string\n"},
+    };
+    for (const auto& c : cases) {
+        std::string json = "{\"name\": \"Sylva\", \"start_script\": 1";
+        if (c.movement)
+            json += ", \"movement\": " + std::string(c.movement);
+        json += "}";
+        WorldSpec world;
+        Diagnostics diagnostics;
+        WorldSource::Parse(json, "world.json", world, diagnostics);
+        EXPECT_EQ(Messages(diagnostics), c.messages) << json;
+        std::string settings;
+        for (const auto& setting : world.settings)
+            settings += setting.first + "=" + setting.second + ";";
+        EXPECT_EQ(settings, c.settings) << json;
+
+        WorldSpec again;
+        Diagnostics quiet;
+        EXPECT_TRUE(WorldSource::Parse(WorldSource::Write(world), "world.json", again, quiet));
+        EXPECT_EQ(again.settings, world.settings) << WorldSource::Write(world);
     }
 }
 

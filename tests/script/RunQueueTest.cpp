@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -179,4 +182,109 @@ TEST(ScriptContainers, RecordsCutShort)
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].id, 0xFFFF);
     EXPECT_EQ(records[0].text, "");
+}
+
+TEST(ScriptFiles, RecordsThatCanNeverRunAreNotKeptAndLargeFilesAreNotRead)
+{
+    TempDir dir;
+    ScriptHarness harness;
+    // Every three zero bytes make a record of id 0 with an empty text.
+    EXPECT_TRUE(harness.engine.LoadScriptFile(dir.Write("zeros.tsl", std::vector<std::uint8_t>(3000, 0))));
+    EXPECT_TRUE(harness.engine.LoadedScripts().empty());
+
+    // Within a file only the first record of an id can run; another file's
+    // record of the same id is kept, behind the first file's.
+    EXPECT_TRUE(harness.engine.LoadScriptFile(dir.Write(
+        "a.tsl", Container({{7, ""}, {7, "Console 2 ;"}, {0, "Console 0 ;"}, {8, "Console 8 ;"}, {8, ""}}))));
+    EXPECT_TRUE(harness.engine.LoadScriptFile(dir.Write("b.tsl", Container({{8, "Console 9 ;"}}))));
+    std::vector<std::uint16_t> ids;
+    for (const CScript& script : harness.engine.LoadedScripts())
+        ids.push_back(script.id);
+    EXPECT_EQ(ids, (std::vector<std::uint16_t>{7, 8, 8}));
+    harness.Start(7);
+    harness.Start(8);
+    harness.RunToEnd();
+    EXPECT_EQ(harness.TakeOutput(), "8") << "the empty first record of id 7 is the one that runs";
+
+    std::ofstream(dir.File("big.tsl")) << "";
+    std::filesystem::resize_file(dir.File("big.tsl"), CScriptEngine::kMaxContainerBytes + 1);
+    EXPECT_FALSE(harness.engine.LoadScriptFile(dir.File("big.tsl")));
+    EXPECT_EQ(harness.engine.LoadedScripts().size(), 3u);
+}
+
+TEST(StatementLimit, ARunPastTheLimitGoesOnNextFrameAndIsNamedOnce)
+{
+    for (bool memoising : {true, false}) {
+        ScriptHarness harness;
+        std::ostringstream report;
+        harness.engine.SetMemoising(memoising);
+        harness.engine.SetStatementLimit(50);
+        harness.engine.SetLimitReport(&report);
+        harness.Add(3, "int i = 0 ; while i < 100 do i = i + 1 ; endwhile Console i ;");
+        harness.Add(4, "Console \"4\" ;");
+        harness.Start(4);
+        harness.Start(3);
+        harness.engine.Resume();
+        harness.Frame();
+        EXPECT_EQ(harness.TakeOutput(), "4") << memoising;
+        EXPECT_EQ(report.str(), "Script 3 ran 50 statements in one frame: it goes on next frame\n") << memoising;
+        EXPECT_TRUE(harness.engine.IsRunning());
+        ASSERT_EQ(harness.engine.RunQueue().size(), 1u);
+        const std::int32_t reached = harness.engine.RunQueue().front().intVariables.Get("i");
+        EXPECT_GT(reached, 10);
+        EXPECT_LT(reached, 25) << "three statements an iteration";
+        harness.RunToEnd();
+        EXPECT_EQ(harness.TakeOutput(), "100") << memoising;
+        EXPECT_EQ(report.str(), "Script 3 ran 50 statements in one frame: it goes on next frame\n")
+            << "named once for the whole run";
+
+        // A run that ends with the statement that reaches the limit is not
+        // suspended, and the next one has not started.
+        report.str("");
+        harness.Add(5, "int a = 1 ; int b = 2 ;");
+        harness.engine.SetStatementLimit(2);
+        harness.Start(5);
+        harness.Start(4);
+        harness.Frame();
+        EXPECT_EQ(report.str(), "") << memoising;
+        harness.RunToEnd();
+        EXPECT_EQ(harness.TakeOutput(), "4");
+    }
+}
+
+TEST(RunQueue, ReloadingContainersKeepsWhatItCanOfTheQueue)
+{
+    TempDir dir;
+    const std::string first = dir.Write("a.tsl", Container({{1, "Console \"one\" ; bloque Console \"1b\" ;"},
+                                                            {2, "Console \"two\" TILEX IDMOI ;"},
+                                                            {3, "Console \"three\" ;"},
+                                                            {4, "Console \"four\" ;"}}));
+    ScriptHarness harness;
+    ASSERT_TRUE(harness.engine.LoadScriptFile(first));
+    harness.engine.SetGlobal("kept", CScriptValue(std::int32_t(7)));
+    harness.Start(1);
+    harness.Start(2, 5, 6, 9);
+    harness.Start(3);
+    harness.Start(4);
+    harness.engine.Resume();
+    harness.engine.Execute();
+    EXPECT_EQ(harness.TakeOutput(), "one") << "script 1 waits in bloque";
+
+    // Script 1 (under way) and 2 (waiting) change, 3 stays, 4 is gone.
+    dir.Write("a.tsl", Container({{1, "Console \"ONE\" ;"}, {2, "Console \"TWO\" TILEX IDMOI ;"},
+                                  {3, "Console \"three\" ;"}}));
+    std::vector<std::string> unreadable;
+    const std::vector<std::uint16_t> dropped =
+        harness.engine.ReloadScripts({first, dir.File("absent.tsl")}, unreadable);
+    EXPECT_EQ(dropped, (std::vector<std::uint16_t>{1, 4}));
+    EXPECT_EQ(unreadable, (std::vector<std::string>{dir.File("absent.tsl")}));
+    ASSERT_EQ(harness.engine.RunQueue().size(), 2u);
+    EXPECT_EQ(harness.engine.LoadedScripts().size(), 3u);
+    EXPECT_EQ(harness.engine.GetGlobal("kept").AsInt(), 7);
+
+    harness.RunToEnd();
+    EXPECT_EQ(harness.TakeOutput(), "TWO59three") << "the waiting run takes the new text with its presets";
+    harness.Start(1);
+    harness.RunToEnd();
+    EXPECT_EQ(harness.TakeOutput(), "ONE");
 }

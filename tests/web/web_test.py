@@ -37,7 +37,8 @@ def tga_rows(data):
         row = bytearray(pixels[y * width * 3:(y + 1) * width * 3])
         row[0::3], row[2::3] = row[2::3], row[0::3]
         rows.append(bytes(row))
-    rows.reverse()
+    if not data[17] & 0x20:  # rows from the bottom
+        rows.reverse()
     return b"".join(rows)
 
 

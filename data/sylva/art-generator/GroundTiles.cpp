@@ -178,16 +178,19 @@ void PaintMushrooms(const Tile& t) {
     }
 }
 
-void PaintSteppingStone(const Tile& t) {
-    PaintWater(t, 15);
+void PaintSteppingStone(const Tile& t, int bits) {
+    // The water (or shore) of the cell around it stays as its neighbours
+    // paint it, so the stones sit in the pond, not on a patch of their own.
+    PaintWater(t, bits);
     Canvas stoneTop(32, 32);
     FillShaded(stoneTop, 0, 0, 32, 32, [](int x, int y) {
-        float dx = (x + 0.5f - 16) / 12, dy = (y + 0.5f - 16) / 10;
+        float dx = (x + 0.5f - 16) / 10, dy = (y + 0.5f - 15) / 8;
         return dx * dx + dy * dy <= 1;
     }, ShadedShape{stone, stoneDark, stoneLight});
     stoneTop.Outline(0, 0, 32, 32, outline);
     t.sheet.Paste(stoneTop, t.x0, t.y0);
-    for (int x = 6; x < 27; ++x) t.Set(x, 27, foam);
+    if (bits & 12)
+        for (int x = 9; x < 24; ++x) t.Set(x, 25, foam);
 }
 
 void PaintBridge(const Tile& t, bool horizontal) {
@@ -219,19 +222,37 @@ bool InPetal(int x, int y, float cx, float cy) {
     return dx * dx + dy * dy <= 6.5f;
 }
 
-void PaintMoonflower(const Tile& t) {
-    PaintGrass(t, 93, 6);
-    for (int r = 11; r > 0; --r) {
-        Rgba glow{210, 236, 255, std::uint8_t(14 + (11 - r) * 9)};
-        for (int y = 0; y < kCell; ++y)
-            for (int x = 0; x < kCell; ++x)
-                if ((x - 16) * (x - 16) + (y - 15) * (y - 15) <= r * r) t.Blend(x, y, glow);
+void PaintMoonflowerPlant(const Tile& t, bool inBloom) {
+    if (inBloom) {
+        for (int r = 11; r > 0; --r) {
+            Rgba glow{210, 236, 255, std::uint8_t(14 + (11 - r) * 9)};
+            for (int y = 0; y < kCell; ++y)
+                for (int x = 0; x < kCell; ++x)
+                    if ((x - 16) * (x - 16) + (y - 15) * (y - 15) <= r * r) t.Blend(x, y, glow);
+        }
     }
-    for (int y = 17; y < 27; ++y) t.Set(16, y, leafDark);
+    for (int y = inBloom ? 17 : 20; y < 27; ++y) t.Set(16, y, leafDark);
     t.Set(14, 22, leaf);
     t.Set(13, 21, leafLight);
     t.Set(18, 24, leaf);
     t.Set(19, 23, leafLight);
+    if (!inBloom) {
+        // Picked: a cut stalk in a rosette of broad, outlined leaves.
+        Canvas leaves(32, 32);
+        for (int k = 0; k < 5; ++k) {
+            float a = -kPi / 2 + k * 2 * kPi / 5;
+            float cx = 16 + std::cos(a) * 4.5f, cy = 22 + std::sin(a) * 3.0f;
+            FillShaded(leaves, 0, 0, 32, 32, [&](int x, int y) {
+                float dx = (x + 0.5f - cx) / 3.2f, dy = (y + 0.5f - cy) / 2.2f;
+                return dx * dx + dy * dy <= 1;
+            }, ShadedShape{leaf, leafDark, leafLight});
+        }
+        leaves.Outline(0, 0, 32, 32, Hex(0x1f3a24));
+        leaves.Set(16, 21, leafDark);
+        leaves.Set(16, 20, bark);
+        t.sheet.Paste(leaves, t.x0, t.y0);
+        return;
+    }
     // Five pale petals round a golden heart.
     Rgba petal = Hex(0xeef6ff), petalShade = Hex(0xa8c4ec);
     Canvas flower(32, 32);
@@ -245,6 +266,11 @@ void PaintMoonflower(const Tile& t) {
     flower.Set(16, 14, yellow);
     flower.Set(15, 14, Hex(0xfff6c0));
     t.sheet.Paste(flower, t.x0, t.y0);
+}
+
+void PaintMoonflower(const Tile& t) {
+    PaintGrass(t, 93, 6);
+    PaintMoonflowerPlant(t, true);
 }
 
 void PaintCampfire(Canvas& c) {

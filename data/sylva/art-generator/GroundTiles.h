@@ -19,11 +19,14 @@ void PaintFenceRail(Canvas& c);
 void PaintFencePost(Canvas& c);
 void PaintSignpost(Canvas& c);
 void PaintMushrooms(const Tile& t);
-void PaintSteppingStone(const Tile& t);
+// A stone to step on over water of the corner pattern `bits` (15: open water).
+void PaintSteppingStone(const Tile& t, int bits);
 void PaintBridge(const Tile& t, bool horizontal);
 void PaintReeds(const Tile& t);
 bool InPetal(int x, int y, float cx, float cy);
 void PaintMoonflower(const Tile& t);
+// The plant alone, on what the cell already holds: in bloom, or picked.
+void PaintMoonflowerPlant(const Tile& t, bool inBloom);
 void PaintCampfire(Canvas& c);
 void PaintLog(Canvas& c);
 void PaintBarrel(Canvas& c);

@@ -59,7 +59,7 @@ Canvas PaintTileSheet() {
     // Row 3: water features and outdoor objects.
     PaintLilies(At(sheet, 0, 3));
     PaintWaterRocks(At(sheet, 1, 3));
-    PaintSteppingStone(At(sheet, 2, 3));
+    PaintSteppingStone(At(sheet, 2, 3), 15);
     PaintBridge(At(sheet, 3, 3), true);
     PaintBridge(At(sheet, 4, 3), false);
     PaintReeds(At(sheet, 5, 3));
@@ -96,6 +96,11 @@ Canvas PaintTileSheet() {
     // Row 8: walls and door; well.
     PaintWalls(sheet, 0, 8);
     PaintWell(sheet, 10, 8);
+
+    // Row 9: stepping stones where the ford meets the bank: over the shore
+    // below the water (144) and the island's edge above it (145).
+    PaintSteppingStone(At(sheet, 0, 9), 3);
+    PaintSteppingStone(At(sheet, 1, 9), 12);
 
     // Row 12, 13: interiors.
     PaintFloor(At(sheet, 0, 12), 0);

@@ -1,10 +1,11 @@
 // Paints the pictures of the demo world Sylva: the tile sheet and the
-// character sheets. Usage: sylva-art-generator OUTPUT_FOLDER
+// character sheets (the moonflower has one too). Usage: sylva-art-generator OUTPUT_FOLDER
 #include <cstdio>
 #include <string>
 
 #include "CharacterSheet.h"
 #include "Looks.h"
+#include "MoonflowerSheet.h"
 #include "TileSheet.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     }
     std::string folder = argv[1];
     bool ok = PaintTileSheet().SavePng(folder + "/sylva-tiles.png");
+    ok = PaintMoonflowerSheet().SavePng(folder + "/moonflower.png") && ok;
     for (const Look& look : SylvaLooks()) {
         ok = PaintCharacterSheet(look).SavePng(folder + "/" + look.file + ".png") && ok;
     }

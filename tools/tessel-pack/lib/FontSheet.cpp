@@ -29,7 +29,7 @@ bool IsDrawn(int byte)
 
 } // namespace
 
-bool FontSheet::Render(const std::string& ttfPath, Picture& sheet, std::string& error)
+bool FontSheet::Render(const std::string& ttfPath, const Style& style, Picture& sheet, std::string& error)
 {
     std::ifstream file(ttfPath, std::ios::binary);
     if (!file) {
@@ -43,10 +43,13 @@ bool FontSheet::Render(const std::string& ttfPath, Picture& sheet, std::string& 
         error = "not a TrueType font";
         return false;
     }
-    const float scale = stbtt_ScaleForPixelHeight(&font, static_cast<float>(kCell));
+    const float scale = stbtt_ScaleForPixelHeight(&font, static_cast<float>(style.size));
+    const float scaleX = scale * static_cast<float>(style.width) / 100.0f;
     int ascent = 0, descent = 0, lineGap = 0;
     stbtt_GetFontVMetrics(&font, &ascent, &descent, &lineGap);
-    const int baseline = static_cast<int>(ascent * scale + 0.5f);
+    // A line taller than the cell loses the same share at its top (accents
+    // over capitals) as at its bottom (descenders).
+    const int baseline = static_cast<int>(ascent * scale + 0.5f) - (style.size - kCell) / 2;
 
     sheet.width = sheet.height = 16 * kCell;
     sheet.channels = 4;
@@ -63,15 +66,15 @@ bool FontSheet::Render(const std::string& ttfPath, Picture& sheet, std::string& 
         int advance = 0, bearing = 0;
         stbtt_GetCodepointHMetrics(&font, codepoint, &advance, &bearing);
         int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-        stbtt_GetCodepointBitmapBox(&font, codepoint, scale, scale, &x0, &y0, &x1, &y1);
+        stbtt_GetCodepointBitmapBox(&font, codepoint, scaleX, scale, &x0, &y0, &x1, &y1);
         const int width = x1 - x0, height = y1 - y0;
         if (width <= 0 || height <= 0)
             continue;
         // Centred in the advance the game gives each character.
-        const int left = (kAdvance - static_cast<int>(advance * scale + 0.5f)) / 2 + x0;
+        const int left = (kAdvance - static_cast<int>(advance * scaleX + 0.5f)) / 2 + x0;
         const int top = baseline + y0;
         std::vector<unsigned char> coverage(static_cast<std::size_t>(width) * height);
-        stbtt_MakeCodepointBitmap(&font, coverage.data(), width, height, width, scale, scale, codepoint);
+        stbtt_MakeCodepointBitmap(&font, coverage.data(), width, height, width, scaleX, scale, codepoint);
         const int cellX = (byte % 16) * kCell, cellY = (byte / 16) * kCell;
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x) {

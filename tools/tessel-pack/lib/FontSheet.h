@@ -14,5 +14,16 @@ public:
     static const int kCell = 16;
     static const int kAdvance = 12;
 
-    static bool Render(const std::string& ttfPath, Picture& sheet, std::string& error);
+    // How the font is drawn into the cells. `size`: the height in pixels
+    // that the font's line (highest ascender to lowest descender) is scaled
+    // to; at 16 it fills the cell's height exactly, and a larger size draws
+    // bigger letters whose top and bottom may be cut by the cell. `width`:
+    // the horizontal scale in percent, so that a font narrower than the
+    // advance can be widened to fill it (100 keeps its own proportions).
+    struct Style {
+        int size = kCell;
+        int width = 100;
+    };
+
+    static bool Render(const std::string& ttfPath, const Style& style, Picture& sheet, std::string& error);
 };

@@ -7,7 +7,9 @@
 #include "lib/FontSheet.h"
 #include "lib/OutputFolder.h"
 #include "lib/Picture.h"
+#include "lib/NoBreakSpaces.h"
 #include "lib/ScriptLinter.h"
+#include "lib/SharedFindings.h"
 #include "lib/TiledMap.h"
 #include "lib/WorldFile.h"
 #include "lib/WorldSource.h"
@@ -81,6 +83,7 @@ bool GamePacker::Build()
     PackFont();
     PackTextures();
     PackMaps();
+    checker.Finish();
     PackWorldFile();
     return diagnostics.ErrorCount() == errorsBefore;
 }
@@ -93,6 +96,10 @@ void GamePacker::PackScripts()
         if (!ReadText(entry.source, entry.place, text))
             continue;
         ScriptFile source{entry.source, ScriptSource::Parse(text, entry.source, diagnostics)};
+        // French punctuation stays on the line of its word. Done quietly:
+        // the author wrote those spaces, and the game shows them as written.
+        for (SourceScript& script : source.scripts)
+            NoBreakSpaces::KeepPunctuationWithWords(script.text);
         for (const SourceScript& script : source.scripts) {
             if (script.id != 0 && !scriptIds.insert(script.id).second)
                 diagnostics.Warning(entry.source, script.headerLine, 1,
@@ -111,6 +118,7 @@ void GamePacker::PackScripts()
     if (world.startScript != 0 && !scriptIds.count(world.startScript) && diagnostics.ErrorCount() == 0)
         Error(world.startScriptPlace, "the start script " + std::to_string(world.startScript) +
                                           " is in no script source");
+    checker.CheckScripts(sources);
 }
 
 void GamePacker::PackFont()
@@ -119,7 +127,10 @@ void GamePacker::PackFont()
         return;
     Picture sheet;
     std::string error;
-    if (!FontSheet::Render(world.font.ttf, sheet, error)) {
+    FontSheet::Style style;
+    style.size = world.font.size;
+    style.width = world.font.width;
+    if (!FontSheet::Render(world.font.ttf, style, sheet, error)) {
         Error(world.font.place, world.font.ttf + ": " + error);
         return;
     }
@@ -152,6 +163,7 @@ void GamePacker::PackTextures()
 
 void GamePacker::PackMaps()
 {
+    SharedFindings shared;  // a tileset's problem once, with the maps that use it
     for (const WorldSpec::Map& entry : world.maps) {
         const std::string path = SourcePath(entry.source);
         if (!std::filesystem::exists(path)) {
@@ -159,33 +171,17 @@ void GamePacker::PackMaps()
             continue;
         }
         ImportedMap imported;
-        if (!ImportTiledMap(path, entry.source, imported, diagnostics))
+        Diagnostics found;
+        const bool read = ImportTiledMap(path, entry.source, imported, found);
+        shared.Take(entry.source, found, diagnostics);
+        if (!read)
             continue;
         for (const MapPicture& picture : imported.pictures)
             PackPicture(picture.sourcePath, picture.sourcePath, picture.tgaFile, entry.place);
-        CheckMapScripts(imported.mapBytes, entry.source);
+        checker.CheckMap(path, entry.source, imported.mapBytes, scriptIds);
         Add("map/" + entry.name + ".map", std::move(imported.mapBytes), entry.source, entry.place);
     }
-}
-
-void GamePacker::CheckMapScripts(const std::vector<std::uint8_t>& mapBytes, const std::string& display)
-{
-    MapFile map;
-    if (!ParseMapFile(mapBytes, map).accepted)
-        return;
-    std::set<std::uint16_t> used;
-    used.insert(map.startScript);
-    for (const CNpc& npc : map.npcs)
-        used.insert(npc.actionScript);
-    for (std::uint16_t x = 0; x < map.width; ++x)
-        for (std::uint16_t y = 0; y < map.height; ++y) {
-            used.insert(map.events.At(x, y).actionScript);
-            used.insert(map.events.At(x, y).stepOnScript);
-        }
-    for (std::uint16_t id : used)
-        if (id != 0 && !scriptIds.count(id))
-            diagnostics.Warning(display, 0, 0, "the map starts script " + std::to_string(id) +
-                                                   ", which no script source defines");
+    shared.Flush(diagnostics);
 }
 
 void GamePacker::PackWorldFile()

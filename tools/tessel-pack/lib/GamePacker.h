@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "lib/Diagnostics.h"
+#include "lib/WorldChecker.h"
 #include "lib/WorldSpec.h"
 
 // Turns a source folder (world.json and the files it names) into a game
@@ -35,7 +36,6 @@ private:
     void PackMaps();
     bool PackPicture(const std::string& path, const std::string& display, const std::string& tgaFile,
                      const WorldSpec::Place& place);
-    void CheckMapScripts(const std::vector<std::uint8_t>& mapBytes, const std::string& display);
     void PackWorldFile();
     std::string SourcePath(const std::string& relative) const;
     void Error(const WorldSpec::Place& place, const std::string& message);
@@ -43,6 +43,7 @@ private:
     std::string sourceDir;
     Diagnostics& diagnostics;
     WorldSpec world;
+    WorldChecker checker{world, diagnostics};
     std::set<std::uint16_t> scriptIds;
     std::map<std::string, std::vector<std::uint8_t>> files;
     std::map<std::string, std::string> madeFrom;

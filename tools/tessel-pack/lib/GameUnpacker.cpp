@@ -88,6 +88,12 @@ bool GameUnpacker::Unpack(const std::string& sourceDir)
     world.name = WithoutEnding(worldFile, ".world");
     if (settings.Has("title"))
         world.title = settings.Title();
+    if (settings.GridMovement())
+        world.settings.push_back({"movement", "grid"});
+    // The menu's settings go back into world.json's "menu".
+    for (const auto& setting : settings.Entries())
+        if (setting.first.compare(0, 5, "menu.") == 0)
+            world.settings.push_back(setting);
     world.startScript = file.startScript;
     UnpackScripts(file.scripts, folder);
     for (const WorldFile::Texture& texture : file.textures) {

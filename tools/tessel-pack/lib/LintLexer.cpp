@@ -1,5 +1,7 @@
 #include "lib/LintLexer.h"
 
+#include <algorithm>
+
 #include "lib/Cp1252.h"
 #include "script/ScriptLexer.h"
 #include "script/ScriptTables.h"
@@ -38,8 +40,18 @@ LintLexer::LintLexer(const SourceScript& script, const std::string& file, Diagno
 std::vector<LintToken> LintLexer::Tokens()
 {
     std::vector<LintToken> tokens;
-    while (position < text.size())
+    while (position < text.size()) {
         tokens.push_back(Next());
+        if (tokens.back().unclosed) {
+            LintToken end;
+            end.text = ";";
+            end.type = TokOperator;
+            end.id = OpSemicolon;
+            end.offset = tokens.back().offset;
+            end.synthetic = true;
+            tokens.push_back(end);
+        }
+    }
     return tokens;
 }
 
@@ -76,16 +88,27 @@ LintToken LintLexer::Next()
                 Error(start, "\"" + word + "\" is glued to the string literal after it and becomes part of "
                              "the literal; put a space between them");
             const std::size_t quote = position;
-            ++position;
-            if (ScriptLexer::ReadStringLiteral(text, position, word)) {
-                LintToken literal;
-                literal.text = word;
-                literal.type = TokStringLiteral;
-                literal.offset = start;
+            const std::size_t lineEnd = std::min(text.find('\n', quote), text.size());
+            std::size_t end = quote + 1;
+            LintToken literal;
+            literal.type = TokStringLiteral;
+            literal.offset = start;
+            literal.text = word;
+            const bool closed = ScriptLexer::ReadStringLiteral(text, end, literal.text);
+            if (closed && end <= lineEnd) {
+                position = end;
                 return literal;
             }
-            Error(quote, "this string literal never ends: its closing '\"' is missing");
-            break;
+            // The game would read on to the next quote, whatever lines lie
+            // between, and every statement after it would be misread. One
+            // finding here, and the lines after it read as they are written.
+            Error(quote, closed ? "this string literal never ends on its line: its closing '\"' is missing (write "
+                                  "\\n for a line break in a text)"
+                                : "this string literal never ends: its closing '\"' is missing");
+            literal.text = word + text.substr(quote + 1, lineEnd - quote - 1);
+            literal.unclosed = true;
+            position = lineEnd;
+            return literal;
         }
         word += c;
         ++position;

@@ -16,6 +16,9 @@ struct LintToken {
     // The keyword "stop" that the lexer makes of a text ending in
     // separators or in a comment.
     bool synthetic = false;
+    // A string literal whose closing quote is missing on its line: it is
+    // read as ending with the line, and a ";" is supposed after it.
+    bool unclosed = false;
 
     bool Is(std::int32_t keywordOrOperatorId) const { return id == keywordOrOperatorId; }
 };

@@ -65,6 +65,12 @@ ScriptLinter::ScriptLinter(const SourceScript& script, const std::string& file, 
     : script(script), file(file), tokens(tokens), globals(globals), declarations(declarations),
       diagnostics(diagnostics)
 {
+    for (const LintToken& token : tokens)
+        if (token.unclosed) {
+            int line = 0, column = 0;
+            script.PositionOf(token.offset, line, column);
+            unclosedLines.insert(line);
+        }
 }
 
 void ScriptLinter::Run()
@@ -191,6 +197,8 @@ std::size_t ScriptLinter::Command(std::size_t i)
     if (!args.terminated)
         Error(args.stoppedAt < tokens.size() && !tokens[args.stoppedAt].synthetic ? tokens[args.stoppedAt] : command,
               "missing ';' after the arguments of " + Quoted(command.text));
+    if (args.terminated)
+        CheckShape(command, args);
     const int result = ScriptVocabulary::ResultArgument(command.text);
     const int global = ScriptVocabulary::GlobalArgument(command.text);
     for (std::size_t a = 0; a < args.ranges.size(); ++a) {
@@ -216,6 +224,44 @@ std::size_t ScriptLinter::Command(std::size_t i)
         static_cast<std::size_t>(result) < args.ranges.size() && args.ranges[result].IsSingle())
         pendingAnswers.insert(tokens[args.ranges[result].begin].text);
     return args.next;
+}
+
+void ScriptLinter::CheckShape(const LintToken& command, const LintArguments& args)
+{
+    const CommandShape* shape = ScriptVocabulary::Shape(command.text);
+    if (shape == nullptr)
+        return;
+    const std::size_t count = args.ranges.size();
+    const std::size_t most = shape->MaxCount();
+    const std::string usage = " (" + shape->Usage() + ")";
+    if (count < shape->required) {
+        Error(command, Quoted(command.text) + " takes " + (most == shape->required ? "" : "at least ") +
+                           Counted(shape->required) + usage + ", not " + std::to_string(count) +
+                           "; the game reads the missing ones as 0 or an empty text");
+    } else if (!shape->repeatsLast && count > most) {
+        Error(tokens[args.ranges[most].begin],
+              Quoted(command.text) + " takes " + (most == shape->required ? "" : "at most ") + Counted(most) + usage +
+                  ", not " + std::to_string(count) + "; the game passes over this one and any after it");
+    }
+    for (std::size_t a = 0; a < count; ++a) {
+        const LintToken& first = tokens[args.ranges[a].begin];
+        const CommandShape::Kind kind = shape->KindAt(a);
+        const bool text = first.type == TokStringLiteral;
+        const bool number = first.type == TokIntLiteral || first.type == TokFloatLiteral ||
+                            (first.type == TokWord && ScriptVocabulary::IsNumericName(first.text));
+        const std::string role = a < shape->arguments.size() ? shape->arguments[a].role : shape->arguments.back().role;
+        const std::string which = "argument " + std::to_string(a + 1) + " of " + Quoted(command.text) + " (" + role + ")";
+        if (kind == CommandShape::Kind::Number && text)
+            Error(first, which + " is a number; the text \"" + first.text + "\" reads as 0");
+        else if (kind == CommandShape::Kind::Text && number)
+            Error(first, which + " is a text; the number " + first.text +
+                             " gives an empty text (write it in quotes)");
+    }
+}
+
+std::string ScriptLinter::Counted(std::size_t count)
+{
+    return std::to_string(count) + (count == 1 ? " argument" : " arguments");
 }
 
 std::size_t ScriptLinter::Declaration(std::size_t i)
@@ -349,6 +395,8 @@ void ScriptLinter::Error(const LintToken& token, const std::string& message)
 {
     int line = 0, column = 0;
     script.PositionOf(token.offset, line, column);
+    if (unclosedLines.count(line))
+        return;  // the unclosed string literal there is the one finding
     diagnostics.Error(file, line, column, Cp1252::ToUtf8(message));
 }
 
@@ -356,5 +404,7 @@ void ScriptLinter::Warning(const LintToken& token, const std::string& message)
 {
     int line = 0, column = 0;
     script.PositionOf(token.offset, line, column);
+    if (unclosedLines.count(line))
+        return;  // the unclosed string literal there is the one finding
     diagnostics.Warning(file, line, column, Cp1252::ToUtf8(message));
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lib/Diagnostics.h"
+#include "lib/LintArguments.h"
 #include "lib/LintDeclarations.h"
 #include "lib/LintToken.h"
 #include "lib/ScriptFile.h"
@@ -42,6 +43,9 @@ private:
     std::size_t Expression(std::size_t start, std::int32_t stop1, std::int32_t stop2, const LintToken& head);
     std::size_t Declaration(std::size_t i);
     std::size_t Command(std::size_t i);
+    // The number and kinds of a command's arguments, by its shape.
+    void CheckShape(const LintToken& command, const LintArguments& args);
+    static std::string Counted(std::size_t count);
     std::size_t NamedBy(std::size_t i, std::int32_t stop, const char* what);
     void Close(std::size_t i, std::int32_t opener);
     void Read(const LintToken& token);
@@ -59,4 +63,7 @@ private:
     Diagnostics& diagnostics;
     std::vector<Block> blocks;
     std::set<std::string> pendingAnswers;
+    // Lines with a string literal that is not closed on them: what else
+    // goes wrong there follows from it.
+    std::set<int> unclosedLines;
 };

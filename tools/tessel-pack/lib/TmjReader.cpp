@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "lib/JsonBreak.h"
 #include "lib/TiledLayerData.h"
 #include "lib/TiledPath.h"
 #include "lib/TiledTilesetFile.h"
@@ -72,7 +73,8 @@ bool TmjReader::Load(json& document)
         std::string what = error.what();
         const std::size_t colon = what.rfind(": ");
         diagnostics.Error(display, line, column,
-                          "is not valid JSON: " + (colon == std::string::npos ? what : what.substr(colon + 2)));
+                          "is not valid JSON: " + (colon == std::string::npos ? what : what.substr(colon + 2)) +
+                              JsonBreak::Hint(text, error.byte, error.what()));
         return false;
     }
     if (!document.is_object()) {

@@ -2,9 +2,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include <map>
 #include <set>
 
+#include "lib/Cp1252.h"
+#include "lib/JsonBreak.h"
 #include "lib/JsonPositions.h"
+#include "game/MenuLayout.h"
 
 using nlohmann::json;
 
@@ -154,7 +158,7 @@ void ReadFont(Reader& reader, const json& root, WorldSpec& world)
     if (found == root.end() || !reader.Object(*found, "/font", "\"font\""))
         return;
     const json& font = *found;
-    reader.OnlyKeys(font, "/font", {"ttf", "texture", "file"});
+    reader.OnlyKeys(font, "/font", {"ttf", "size", "width", "texture", "file"});
     world.font.wanted = true;
     world.font.place = reader.PlaceOf("/font");
     world.font.ttf = WorldSource::kDefaultFont;
@@ -162,6 +166,11 @@ void ReadFont(Reader& reader, const json& root, WorldSpec& world)
         reader.Text(font, "/font", "ttf", true, world.font.ttf);
     reader.TextureName(font, "/font", world.font.texture);
     reader.FileName(font, "/font", "file", world.font.file, "font.tga", 255);
+    long size = world.font.size, width = world.font.width;
+    if (reader.Number(font, "/font", "size", false, 8, 32, size))
+        world.font.size = static_cast<int>(size);
+    if (reader.Number(font, "/font", "width", false, 50, 200, width))
+        world.font.width = static_cast<int>(width);
 }
 
 void ReadScripts(Reader& reader, const json& root, WorldSpec& world)
@@ -238,6 +247,156 @@ void ReadMaps(Reader& reader, const json& root, WorldSpec& world)
     }
 }
 
+// A text of the menu as the game shows it: one line of Windows-1252.
+bool MenuText(Reader& reader, const json& value, const std::string& pointer, std::string& cp1252)
+{
+    if (!value.is_string() || value.get<std::string>().empty()) {
+        reader.Error(pointer, "must be a non-empty string");
+        return false;
+    }
+    const std::string utf8 = value.get<std::string>();
+    cp1252.clear();
+    for (std::size_t position = 0; position < utf8.size();) {
+        char32_t character = 0;
+        unsigned char byte = 0;
+        if (!Cp1252::DecodeUtf8(utf8, position, character) || !Cp1252::FromUnicode(character, byte) ||
+            byte < 0x20 || byte == 0x7F) {
+            reader.Error(pointer, "must be one line of characters that Windows-1252 has");
+            return false;
+        }
+        cp1252 += static_cast<char>(byte);
+    }
+    return true;
+}
+
+bool MenuFlag(Reader& reader, const json& menu, const std::string& key)
+{
+    const auto found = menu.find(key);
+    if (found == menu.end())
+        return false;
+    if (!found->is_boolean()) {
+        reader.Error("/menu/" + key, "\"" + key + "\" must be true or false");
+        return false;
+    }
+    return found->get<bool>();
+}
+
+// "menu": which entries the in-game menu shows and how, and whether saving
+// and quitting work; carried to the game as `menu.` settings.
+void ReadMenu(Reader& reader, const json& root, WorldSpec& world)
+{
+    const auto found = root.find("menu");
+    if (found == root.end() || !reader.Object(*found, "/menu", "\"menu\""))
+        return;
+    const json& menu = *found;
+    reader.OnlyKeys(menu, "/menu", {"save", "quit", "title", "entries", "texts"});
+    if (MenuFlag(reader, menu, "save"))
+        world.settings.emplace_back("menu.save", "true");
+    if (MenuFlag(reader, menu, "quit"))
+        world.settings.emplace_back("menu.quit", "true");
+    std::string text;
+    if (menu.find("title") != menu.end() && MenuText(reader, menu["title"], "/menu/title", text))
+        world.settings.emplace_back("menu.title", text);
+
+    const auto entries = menu.find("entries");
+    if (entries != menu.end()) {
+        if (!entries->is_array()) {
+            reader.Error("/menu/entries", "\"entries\" must be a list ([...])");
+        } else {
+            std::string keys;
+            std::vector<std::pair<std::string, std::string>> labels;
+            std::set<std::string> seen;
+            for (std::size_t i = 0; i < entries->size(); ++i) {
+                const std::string pointer = "/menu/entries/" + std::to_string(i);
+                const json& entry = (*entries)[i];
+                std::string key;
+                if (entry.is_string()) {
+                    key = entry.get<std::string>();
+                } else if (entry.is_object()) {
+                    reader.OnlyKeys(entry, pointer, {"entry", "label"});
+                    if (!reader.Text(entry, pointer, "entry", true, key))
+                        continue;
+                } else {
+                    reader.Error(pointer, "an entry is a name (\"save\") or {\"entry\": ..., \"label\": ...}");
+                    continue;
+                }
+                if (MenuLayout::EntryValue(key) < 0) {
+                    std::string known;
+                    for (const char* name : MenuLayout::kEntryKeys)
+                        known += std::string(known.empty() ? "" : ", ") + name;
+                    reader.Error(pointer, "the menu has no entry \"" + key + "\" (it has " + known + ")");
+                    continue;
+                }
+                if (!seen.insert(key).second) {
+                    reader.Error(pointer, "the entry \"" + key + "\" is listed twice");
+                    continue;
+                }
+                if (entry.is_object() && entry.find("label") != entry.end()) {
+                    if (!MenuText(reader, entry["label"], pointer + "/label", text))
+                        continue;
+                    labels.emplace_back("menu.label." + key, text);
+                }
+                keys += (keys.empty() ? "" : ",") + key;
+            }
+            if (keys.empty())
+                reader.Error("/menu/entries", "the menu must show at least one entry");
+            else
+                world.settings.emplace_back("menu.entries", keys);
+            world.settings.insert(world.settings.end(), labels.begin(), labels.end());
+        }
+    }
+
+    const auto texts = menu.find("texts");
+    if (texts != menu.end() && reader.Object(*texts, "/menu/texts", "\"texts\"")) {
+        for (auto it = texts->begin(); it != texts->end(); ++it) {
+            const std::string pointer = "/menu/texts/" + it.key();
+            if (!MenuLayout::IsTextKey(it.key())) {
+                reader.Warning(pointer, "the menu has no text \"" + it.key() + "\"; it is ignored");
+                continue;
+            }
+            if (MenuText(reader, it.value(), pointer, text))
+                world.settings.emplace_back("menu.text." + it.key(), text);
+        }
+    }
+}
+
+// The "menu" object that the `menu.` settings came from (empty: none).
+json MenuOf(const std::vector<std::pair<std::string, std::string>>& settings)
+{
+    std::map<std::string, std::string> values;
+    for (const auto& setting : settings)
+        if (setting.first.compare(0, 5, "menu.") == 0)
+            values[setting.first.substr(5)] = setting.second;
+    json menu = json::object();
+    if (values.count("save"))
+        menu["save"] = values["save"] == "true";
+    if (values.count("quit"))
+        menu["quit"] = values["quit"] == "true";
+    if (values.count("title"))
+        menu["title"] = Cp1252::ToUtf8(values["title"]);
+    if (values.count("entries")) {
+        json entries = json::array();
+        std::string list = values["entries"] + ",";
+        for (std::size_t comma = list.find(','); comma != std::string::npos; comma = list.find(',')) {
+            const std::string key = list.substr(0, comma);
+            list.erase(0, comma + 1);
+            const auto label = values.find("label." + key);
+            if (label == values.end())
+                entries.push_back(key);
+            else
+                entries.push_back({{"entry", key}, {"label", Cp1252::ToUtf8(label->second)}});
+        }
+        menu["entries"] = entries;
+    }
+    json texts = json::object();
+    for (const auto& value : values)
+        if (value.first.compare(0, 5, "text.") == 0)
+            texts[value.first.substr(5)] = Cp1252::ToUtf8(value.second);
+    if (!texts.empty())
+        menu["texts"] = texts;
+    return menu;
+}
+
 std::string ParseMessage(const std::string& what)
 {
     const std::size_t column = what.find("column ");
@@ -268,7 +427,8 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
     } catch (const json::parse_error& error) {
         int line = 0, column = 0;
         JsonPositions::LineColumn(jsonText, error.byte > 0 ? error.byte - 1 : 0, line, column);
-        diagnostics.Error(file, line, column, "broken JSON: " + ParseMessage(error.what()));
+        diagnostics.Error(file, line, column, "broken JSON: " + ParseMessage(error.what()) +
+                                                     JsonBreak::Hint(jsonText, error.byte, error.what()));
         return false;
     } catch (const json::exception& error) {
         // A number too large for any type, for one: the parser names no place.
@@ -280,7 +440,8 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
     Reader reader(jsonText, file, diagnostics);
     if (!reader.Object(root, "", "world.json"))
         return false;
-    reader.OnlyKeys(root, "", {"name", "title", "start_script", "font", "scripts", "textures", "maps"});
+    reader.OnlyKeys(root, "", {"name", "title", "start_script", "font", "scripts", "textures", "maps", "movement",
+                               "menu"});
     for (const std::string& pointer : reader.positions.Duplicates())
         reader.Warning(pointer, "\"" + pointer.substr(pointer.rfind('/') + 1) +
                                     "\" is given twice in one object; only the last one counts");
@@ -297,6 +458,15 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
                 break;
             }
     }
+    // How the hero walks: "free" (pixel by pixel, the default) or "grid"
+    // (tile by tile), which the game reads from its settings file.
+    std::string movement;
+    if (reader.Text(root, "", "movement", false, movement)) {
+        if (movement == "grid")
+            world.settings.push_back({"movement", "grid"});
+        else if (movement != "free")
+            reader.Error("/movement", "\"movement\" must be \"free\" or \"grid\"");
+    }
     long start = 0;
     world.startScriptPlace = reader.PlaceOf("/start_script");
     if (reader.Number(root, "", "start_script", false, 0, 65535, start))
@@ -307,6 +477,7 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
     ReadScripts(reader, root, world);
     ReadTextures(reader, root, world);
     ReadMaps(reader, root, world);
+    ReadMenu(reader, root, world);
     return diagnostics.ErrorCount() == errorsBefore;
 }
 
@@ -317,6 +488,9 @@ std::string WorldSource::Write(const WorldSpec& world)
     if (!world.title.empty())
         root["title"] = world.title;
     root["start_script"] = world.startScript;
+    for (const auto& setting : world.settings)
+        if (setting.first == "movement")
+            root["movement"] = setting.second;
     json scripts = json::array();
     for (const WorldSpec::Script& script : world.scripts)
         scripts.push_back({{"source", script.source}, {"file", script.file}});
@@ -329,5 +503,8 @@ std::string WorldSource::Write(const WorldSpec& world)
     for (const WorldSpec::Map& map : world.maps)
         maps.push_back({{"source", map.source}, {"name", map.name}});
     root["maps"] = maps;
+    const json menu = MenuOf(world.settings);
+    if (!menu.empty())
+        root["menu"] = menu;
     return root.dump(2) + "\n";
 }

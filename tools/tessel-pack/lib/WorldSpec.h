@@ -17,6 +17,9 @@ struct WorldSpec {
         std::string ttf;
         std::uint16_t texture = 0;
         std::string file;
+        // Drawing sizes of the glyph sheet (see FontSheet::Style).
+        int size = 16;
+        int width = 100;
         Place place;
     };
     struct Script {

@@ -1,0 +1,57 @@
+#!/bin/sh
+# Makes the Debian package from a finished build, unpacks it into a scratch
+# root as dpkg would install it, and runs the packaged programs from there:
+# the tools on the packaged demo, and the game in a window on the display.
+#   debian-package-test.sh BUILD_DIR
+set -eu
+build=$(cd "$1" && pwd)
+scratch=$(mktemp -d)
+game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; fail "cpack"; }
+deb=$(ls "$scratch"/out/tessel_*_amd64.deb)
+[ "$(dpkg-deb -f "$deb" Package)" = tessel ] || fail "package name"
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libsdl1.2debian libglu1-mesa libgl1-mesa-dri; do
+  echo "$depends" | grep -q "$needed" || fail "Depends lacks $needed: $depends"
+done
+
+root="$scratch/root"
+dpkg -x "$deb" "$root"
+for program in tessel tessel-pack tessel-world tessel-map tessel-tga tessel-script; do
+  [ -x "$root/usr/bin/$program" ] || fail "no /usr/bin/$program"
+done
+demo="$root/usr/share/tessel/sylva"
+[ -f "$root/usr/share/doc/tessel/authoring.md" ] || fail "no guide"
+
+# The tools read the packaged demo: its world lists its four script files,
+# and it unpacks to sources that pack again.
+"$root/usr/bin/tessel-world" "$demo/wor/Sylva.world" >"$scratch/world.txt" || fail "tessel-world"
+[ "$(grep -c '\.tsl' "$scratch/world.txt")" -ge 4 ] || { cat "$scratch/world.txt"; fail "the world's scripts"; }
+"$root/usr/bin/tessel-pack" --unpack "$demo" -o "$scratch/sources" >/dev/null || fail "unpack"
+"$root/usr/bin/tessel-pack" "$scratch/sources" -o "$scratch/game" >/dev/null || fail "pack again"
+cmp "$demo/map/village.map" "$scratch/game/map/village.map" || fail "the map does not pack to the same bytes"
+
+# The packaged game plays the packaged demo: a window with the game's title
+# opens and stays open.
+if [ -n "${DISPLAY:-}" ]; then
+  (cd "$demo" && exec "$root/usr/bin/tessel") >"$scratch/game.log" 2>&1 &
+  game_pid=$!
+  xdotool search --sync --onlyvisible --name "Lanternwork by Odrin" >/dev/null &
+  search_pid=$!
+  waited=0
+  while kill -0 "$search_pid" 2>/dev/null && [ "$waited" -lt 30 ]; do sleep 1; waited=$((waited + 1)); done
+  if kill -0 "$search_pid" 2>/dev/null; then
+    kill "$search_pid"
+    cat "$scratch/game.log"
+    fail "no game window within 30 s"
+  fi
+  kill -0 "$game_pid" 2>/dev/null || { cat "$scratch/game.log"; fail "the game ended"; }
+fi
+echo "package test passed: $(basename "$deb"), $(stat -c %s "$deb") bytes"
