@@ -4,6 +4,8 @@
 #   install-deps.sh test   - that, plus the test suite's needs
 #   install-deps.sh bench  - that, plus the benchmarks' needs
 #   install-deps.sh fuzz   - the game's needs, plus clang and its fuzzer
+#   install-deps.sh web    - the test suite's needs, plus the browser build
+#                            (Emscripten) and headless Chromium to test it in
 set -e
 # The game, and the packing tool that builds the demo world's folder.
 game="build-essential cmake pkg-config libsdl1.2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
@@ -12,12 +14,16 @@ game="build-essential cmake pkg-config libsdl1.2-dev libgl1-mesa-dev libglu1-mes
 test="$game googletest libgtest-dev xvfb xauth imagemagick tiled xdotool"
 bench="$test libbenchmark-dev libstb-dev lua5.4 liblua5.4-dev"
 fuzz="$game clang libclang-rt-14-dev"
+# Emscripten builds the engine for the browser; Chromium, its WebDriver and
+# Selenium play it in tests and benchmarks.
+web="$test emscripten chromium chromium-driver python3-selenium"
 case "${1:-game}" in
   game) wanted=$game ;;
   test) wanted=$test ;;
   bench) wanted=$bench ;;
   fuzz) wanted=$fuzz ;;
-  *) echo "usage: $0 [game|test|bench|fuzz]" >&2; exit 2 ;;
+  web) wanted=$web ;;
+  *) echo "usage: $0 [game|test|bench|fuzz|web]" >&2; exit 2 ;;
 esac
 missing=""
 for package in $wanted; do

@@ -2,6 +2,9 @@
 # Builds everything and runs the whole test suite under a virtual X server.
 #   test.sh             - normal build in build/
 #   test.sh --sanitize  - AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+# Where Emscripten and Chromium are installed (install-deps.sh web), the
+# normal build also makes the engine for the browser and the tests play it
+# in headless Chromium (CTest label `web`); the sanitizers' build leaves both out.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh test

@@ -1,13 +1,12 @@
 #include "engine/InputReplay.h"
 
-#include <SDL/SDL_keysym.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
 
 #include "engine/InputRecorder.h"
 #include "platform/DataFile.h"
+#include "platform/KeyNumbers.h"
 
 namespace {
 bool ReadFrameLine(std::istringstream& words, InputReplay::Frame& frame)
@@ -26,7 +25,7 @@ bool ReadFrameLine(std::istringstream& words, InputReplay::Frame& frame)
             // The key indexes the key table: a damaged file must not reach
             // past it. 0 is a key SDL has no name for (a media key): the
             // game received it, so it is played back too.
-            if (key.sym < SDLK_FIRST || key.sym >= SDLK_LAST || key.unicode < 0 || key.unicode > 0xFFFF)
+            if (key.sym < 0 || key.sym >= kKeyNumberEnd || key.unicode < 0 || key.unicode > 0xFFFF)
                 return false;
             frame.keys.push_back(key);
         } else {

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "platform/FramePresentation.h"
+#include "platform/KeyNumbers.h"
 #include "platform/QuitSignal.h"
 
 Tessel_Engine::Tessel_Engine()
@@ -28,6 +30,12 @@ void Tessel_Engine::EndFrame()
     // as drawn.
     PresentFrame();
     SDL_GL_SwapBuffers();
+    if (!kPictureShownAfterFrame)
+        ClearForNextFrame();
+}
+
+void Tessel_Engine::ClearForNextFrame()
+{
     glClear(GL_COLOR_BUFFER_BIT);
     if (presented)
         ApplyGameProjection();
@@ -56,7 +64,7 @@ void Tessel_Engine::ResetTimer()
 void Tessel_Engine::PressKey(const SDL_keysym& key)
 {
     if (recorder)
-        recorder->Key({true, key.sym, key.unicode});
+        recorder->Key({true, KeyNumberFromSym(key.sym), static_cast<int>(key.unicode)});
     // The handler runs before the table is written, so it still sees the
     // key's state from before this press.
     ignorePress = false;
@@ -69,7 +77,7 @@ void Tessel_Engine::PressKey(const SDL_keysym& key)
 void Tessel_Engine::ReleaseKey(SDLKey sym)
 {
     if (recorder)
-        recorder->Key({false, sym, 0});
+        recorder->Key({false, KeyNumberFromSym(sym), 0});
     for (SDLKey pressed : pressedThisBatch) {
         if (pressed == sym) {
             releaseNextBatch.push_back(sym);
@@ -92,8 +100,10 @@ void Tessel_Engine::PollEvents()
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
         case SDL_KEYDOWN:
-            if (!replay)
+            if (!replay) {
+                event.key.keysym.unicode = TypedCharacter(event.key.keysym.sym, event.key.keysym.unicode);
                 PressKey(event.key.keysym);
+            }
             break;
         case SDL_KEYUP:
             if (!replay)
@@ -125,11 +135,18 @@ void Tessel_Engine::PollEvents()
 void Tessel_Engine::Start()
 {
     Init();
+#if TESSEL_PRIVATE_KEY_TABLE
+    privateKeyTable.assign(kPrivateKeyTableSize, 0);
+    keyStates = privateKeyTable.data();
+#else
     keyStates = SDL_GetKeyState(nullptr);
+#endif
 }
 
 void Tessel_Engine::RunFrame()
 {
+    if (kPictureShownAfterFrame && SDL_GetVideoSurface())
+        ClearForNextFrame();
     ProcessFrame();
     EndFrame();
 }

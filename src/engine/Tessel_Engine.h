@@ -118,11 +118,14 @@ public:
 
 protected:
     void ApplyGameProjection();
+    // Clears the back buffer for the next frame's picture.
+    void ClearForNextFrame();
     void ReplayFrameKeys();
 
     SDL_Event event;
     bool quit = false;
     Uint8* keyStates = nullptr;
+    std::vector<Uint8> privateKeyTable;
     float mouseX = 0.0f;
     float mouseY = 0.0f;
     char caption[kCaptionSize + 1] = {};

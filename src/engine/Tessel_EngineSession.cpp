@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "platform/FileChecksum.h"
+#include "platform/KeyNumbers.h"
 
 void Tessel_Engine::ReplayFrameKeys()
 {
@@ -14,11 +15,11 @@ void Tessel_Engine::ReplayFrameKeys()
     for (const RecordedKey& key : frame->keys) {
         if (key.down) {
             SDL_keysym keysym = {};
-            keysym.sym = static_cast<SDLKey>(key.sym);
+            keysym.sym = static_cast<SDLKey>(SymFromKeyNumber(key.sym));
             keysym.unicode = static_cast<Uint16>(key.unicode);
             PressKey(keysym);
         } else {
-            ReleaseKey(static_cast<SDLKey>(key.sym));
+            ReleaseKey(static_cast<SDLKey>(SymFromKeyNumber(key.sym)));
         }
     }
 }

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include "platform/FramePresentation.h"
+
 namespace {
 
 // Asks for an OpenGL context with the given depth buffer size and opens the
@@ -92,7 +94,7 @@ void Tessel_Engine::ToggleFullScreen()
 
 bool Tessel_Engine::ChangeWindowMode(int zoomFactor, bool fullscreen)
 {
-    if (!SDL_GetVideoSurface())
+    if (!SDL_GetVideoSurface() || kPageSizesPicture)
         return false;
     const int gameWidth = video.width;
     const int gameHeight = video.height;

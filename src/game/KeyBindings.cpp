@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/DataFile.h"
+#include "platform/KeyNumbers.h"
 
 namespace {
 const char* const kActionNames[] = {"left", "right", "up", "down", "act", "menu", "back", "erase"};
@@ -47,9 +48,12 @@ KeyBindings::KeyBindings()
 
 bool KeyBindings::KeyNamed(const std::string& name, SDLKey& key)
 {
-    for (int sym = SDLK_FIRST + 1; sym < SDLK_LAST; ++sym) {
-        const char* known = SDL_GetKeyName(static_cast<SDLKey>(sym));
-        if (known && name == known && name != "unknown key") {
+    // The names are the desktop's on every build, so that one touches.txt
+    // serves the game wherever it runs.
+    for (int number = 1; number < kKeyNumberEnd; ++number) {
+        const char* known = KeyNumberName(number);
+        const int sym = SymFromKeyNumber(number);
+        if (known && name == known && sym != 0) {
             key = static_cast<SDLKey>(sym);
             return true;
         }

@@ -25,6 +25,30 @@ std::string NextCaptureName(const std::string& folder)
     return "";
 }
 
+namespace {
+// The RGB pixels of the picture being drawn, rows from the bottom.
+void ReadFramePixels(int width, int height, std::uint8_t* pixels)
+{
+#ifdef __EMSCRIPTEN__
+    // WebGL reads only RGBA, and only the buffer being drawn.
+    const std::size_t count = static_cast<std::size_t>(width) * height;
+    std::vector<std::uint8_t> rgba(count * 4);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t channel = 0; channel < 3; ++channel)
+            pixels[i * 3 + channel] = rgba[i * 4 + channel];
+#else
+    glFinish();
+    glReadBuffer(GL_BACK);
+    GLint previousAlignment = 4;
+    glGetIntegerv(GL_PACK_ALIGNMENT, &previousAlignment);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+    glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
+#endif
+}
+}  // namespace
+
 std::string SaveScreenCapture(int width, int height, std::string& error, const std::string& folder)
 {
     std::error_code made;
@@ -51,13 +75,7 @@ std::string SaveScreenCapture(int width, int height, std::string& error, const s
     // OpenGL reads rows bottom-up: read them aside, then write them in the
     // file in the opposite order.
     std::vector<std::uint8_t> bottomUp(pixelBytes);
-    glFinish();
-    glReadBuffer(GL_BACK);
-    GLint previousAlignment = 4;
-    glGetIntegerv(GL_PACK_ALIGNMENT, &previousAlignment);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-    glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
+    ReadFramePixels(width, height, bottomUp.data());
     const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
     for (int row = 0; row < height; ++row) {
         const std::uint8_t* from = bottomUp.data() + (height - 1 - row) * rowBytes;

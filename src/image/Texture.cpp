@@ -2,6 +2,10 @@
 
 #include <GL/glu.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace {
 void SetFilters(GLint magnify, GLint minify)
 {
@@ -9,6 +13,40 @@ void SetFilters(GLint magnify, GLint minify)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minify);
 }
 
+#ifdef __EMSCRIPTEN__
+extern "C" void glGenerateMipmap(GLenum target);
+
+// WebGL binds only the texture names it handed out itself, but the world
+// picks its textures' names: the name is given a texture object first, and
+// names handed out later start above it.
+void ClaimTextureName(GLuint name)
+{
+    // clang-format off
+    EM_ASM({
+        if (!GL.textures[$0]) {
+            for (var i = GL.textures.length; i < $0; i++) GL.textures[i] = null;
+            var texture = GLctx.createTexture();
+            texture.name = $0;
+            GL.textures[$0] = texture;
+        }
+        if (GL.counter <= $0) GL.counter = $0 + 1;
+    }, name);
+    // clang-format on
+}
+
+// The browser's WebGL takes no number of components for the texture's own
+// format, only the pixels' format again, and has no GLU: it builds the
+// smaller levels itself. Textures drawn without mipmaps (the game's) come
+// out texel for texel as on the desktop.
+void UploadPixels(const TgaImage& image, unsigned mode)
+{
+    GLenum format = image.bytesPerPixel == 4 ? GL_RGBA : GL_RGB;
+    glTexImage2D(GL_TEXTURE_2D, 0, format, static_cast<GLsizei>(image.width),
+                 static_cast<GLsizei>(image.height), 0, format, GL_UNSIGNED_BYTE, image.pixels);
+    if (mode == TextureMipmapNearest || mode == TextureMipmapLinear)
+        glGenerateMipmap(GL_TEXTURE_2D);
+}
+#else
 void UploadPixels(const TgaImage& image, unsigned mode)
 {
     GLint components = static_cast<GLint>(image.bytesPerPixel);
@@ -22,6 +60,9 @@ void UploadPixels(const TgaImage& image, unsigned mode)
         glTexImage2D(GL_TEXTURE_2D, 0, components, width, height, 0, format, GL_UNSIGNED_BYTE,
                      image.pixels);
 }
+
+void ClaimTextureName(GLuint) {}
+#endif
 }  // namespace
 
 GLuint CreateTexture(TgaImage& image, unsigned mode)
@@ -38,6 +79,7 @@ void UploadTexture(TgaImage& image, GLuint name, unsigned mode)
 {
     if (!image.loaded)
         return;
+    ClaimTextureName(name);
     glBindTexture(GL_TEXTURE_2D, name);
 
     // Rows of 3-byte pixels are packed without padding (a 1- or 2-pixel-wide

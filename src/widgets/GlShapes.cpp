@@ -11,12 +11,16 @@ void SetColor(const CColor& color)
 
 void FillRect(int x, int y, int w, int h, const CColor& top, const CColor& bottom)
 {
+    // Every corner is given its colour: the browser's OpenGL emulation keeps
+    // a colour with each vertex only when one is set for each.
     glBegin(GL_QUADS);
     SetColor(top);
     glVertex2i(x, y);
+    SetColor(top);
     glVertex2i(x + w, y);
     SetColor(bottom);
     glVertex2i(x + w, y + h);
+    SetColor(bottom);
     glVertex2i(x, y + h);
     glEnd();
 }

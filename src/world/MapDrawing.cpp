@@ -12,10 +12,9 @@ const std::int32_t kTile = 32;
 
 // One 32 x 32 quad at screen (left, top), clockwise from its top-left
 // corner, showing the texture from s0 to s1 across and t1 (top) down to t0.
-void TileQuad(float left, float top, float s0, float t0, float s1, float t1)
+void TileCorners(float left, float top, float s0, float t0, float s1, float t1)
 {
     const float right = left + kTile, bottom = top + kTile;
-    glBegin(GL_QUADS);
     glTexCoord2f(s0, t1);
     glVertex2f(left, top);
     glTexCoord2f(s1, t1);
@@ -24,7 +23,24 @@ void TileQuad(float left, float top, float s0, float t0, float s1, float t1)
     glVertex2f(right, bottom);
     glTexCoord2f(s0, t0);
     glVertex2f(left, bottom);
+}
+
+void TileQuad(float left, float top, float s0, float t0, float s1, float t1)
+{
+    glBegin(GL_QUADS);
+    TileCorners(left, top, s0, t0, s1, t1);
     glEnd();
+}
+
+// The quad of a map tile at screen (x, y), showing its cell of the sheet.
+void CellCorners(const MapTile& tile, float x, float y)
+{
+    // Pictures are stored bottom row first, so the sheet's top row of cells
+    // lies at the top of texture space.
+    const float ul = float(tile.cell % 16) * kCellSpan;
+    const int row = tile.cell / 16;
+    const float vb = float(16 - row - 1) * kCellSpan;
+    TileCorners(x, y, ul, vb, ul + kCellSpan, vb + kCellSpan);
 }
 }  // namespace
 
@@ -34,10 +50,27 @@ void DrawLayer(const MapLayer& layer, std::int32_t scrollX, std::int32_t scrollY
     const TileSpan columns = VisibleTiles(scrollX, viewWidth, layer.Width());
     const TileSpan rows = VisibleTiles(scrollY, viewHeight, layer.Height());
     glEnable(GL_TEXTURE_2D);
-    for (int y = rows.first; y < rows.end; ++y)
-        for (int x = columns.first; x < columns.end; ++x)
-            DrawTile(layer.At(std::uint16_t(x), std::uint16_t(y)), scrollX + kTile * x,
-                     scrollY + kTile * y);
+    // Tiles drawn from the same sheet one after another share one run of
+    // quads: the same pixels as a quad each, in a fraction of the calls
+    // (which the browser's OpenGL emulation pays for dearly).
+    std::uint32_t sheet = 0;
+    for (int y = rows.first; y < rows.end; ++y) {
+        for (int x = columns.first; x < columns.end; ++x) {
+            const MapTile& tile = layer.At(std::uint16_t(x), std::uint16_t(y));
+            if (tile.texture == 0)
+                continue;
+            if (tile.texture != sheet) {
+                if (sheet != 0)
+                    glEnd();
+                sheet = tile.texture;
+                glBindTexture(GL_TEXTURE_2D, sheet);
+                glBegin(GL_QUADS);
+            }
+            CellCorners(tile, float(scrollX + kTile * x), float(scrollY + kTile * y));
+        }
+    }
+    if (sheet != 0)
+        glEnd();
     glDisable(GL_TEXTURE_2D);
 }
 
@@ -45,13 +78,10 @@ void DrawTile(const MapTile& tile, std::int32_t x, std::int32_t y)
 {
     if (tile.texture == 0)
         return;
-    // Pictures are stored bottom row first, so the sheet's top row of cells
-    // lies at the top of texture space.
-    const float ul = float(tile.cell % 16) * kCellSpan;
-    const int row = tile.cell / 16;
-    const float vb = float(16 - row - 1) * kCellSpan;
     glBindTexture(GL_TEXTURE_2D, tile.texture);
-    TileQuad(float(x), float(y), ul, vb, ul + kCellSpan, vb + kCellSpan);
+    glBegin(GL_QUADS);
+    CellCorners(tile, float(x), float(y));
+    glEnd();
 }
 
 void DrawCharacter(const CPerso& c, std::int32_t scrollX, std::int32_t scrollY)
