@@ -2,20 +2,8 @@
 
 #include <cstdint>
 
+#include "game/TrimmedText.h"
 #include "platform/DataFile.h"
-
-namespace {
-
-std::string Trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return "";
-    const std::size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
-
-} // namespace
 
 bool GameSettings::Read(const std::string& dataPath, std::vector<std::string>& problems)
 {
@@ -45,18 +33,18 @@ void GameSettings::Parse(const std::string& text, std::vector<std::string>& prob
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos)
             end = text.size();
-        const std::string line = Trimmed(text.substr(start, end - start));
+        const std::string line = TrimmedText(text.substr(start, end - start));
         start = end + 1;
         ++number;
         if (line.empty() || line[0] == '#')
             continue;
         const std::size_t equals = line.find('=');
-        const std::string key = equals == std::string::npos ? "" : Trimmed(line.substr(0, equals));
+        const std::string key = equals == std::string::npos ? "" : TrimmedText(line.substr(0, equals));
         if (!IsKey(key)) {
             problems.push_back(std::to_string(number) + ": not a `key = value` line; skipped");
             continue;
         }
-        entries.emplace_back(key, Trimmed(line.substr(equals + 1)));
+        entries.emplace_back(key, TrimmedText(line.substr(equals + 1)));
     }
 }
 
@@ -118,7 +106,7 @@ bool GameSettings::GridMovement() const
 std::string GameSettings::Line(const std::string& key, const std::string& value)
 {
     // A value is one line: a control character would end it early.
-    std::string kept = Trimmed(value);
+    std::string kept = TrimmedText(value);
     for (char& c : kept)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             c = ' ';

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <vector>
 
+#include "game/TrimmedText.h"
 #include "platform/DataFile.h"
 #include "platform/KeyNumbers.h"
 
@@ -31,14 +32,6 @@ std::string Printable(const std::string& text)
     return out;
 }
 
-std::string Trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return "";
-    const std::size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
 }  // namespace
 
 KeyBindings::KeyBindings()
@@ -90,7 +83,7 @@ void KeyBindings::Load(const std::string& dataPath, std::ostream& report)
     std::istringstream text(std::string(bytes.begin(), bytes.end()));
     std::string line;
     for (int number = 1; std::getline(text, line); ++number) {
-        line = Trimmed(line);
+        line = TrimmedText(line);
         if (line.empty() || line[0] == '#')
             continue;
         const std::size_t equals = line.find('=');
@@ -98,14 +91,14 @@ void KeyBindings::Load(const std::string& dataPath, std::ostream& report)
         SDLKey key = SDLK_UNKNOWN;
         if (equals == std::string::npos) {
             report << dataPath << " line " << number << ": expected \"action = key\"" << std::endl;
-        } else if (!ActionNamed(Trimmed(line.substr(0, equals)), action)) {
+        } else if (!ActionNamed(TrimmedText(line.substr(0, equals)), action)) {
             report << dataPath << " line " << number << ": unknown action \""
-                   << Printable(Trimmed(line.substr(0, equals))) << "\"" << std::endl;
-        } else if (!KeyNamed(Trimmed(line.substr(equals + 1)), key)) {
+                   << Printable(TrimmedText(line.substr(0, equals))) << "\"" << std::endl;
+        } else if (!KeyNamed(TrimmedText(line.substr(equals + 1)), key)) {
             report << dataPath << " line " << number << ": unknown key \""
-                   << Printable(Trimmed(line.substr(equals + 1))) << "\"" << std::endl;
+                   << Printable(TrimmedText(line.substr(equals + 1))) << "\"" << std::endl;
         } else if (Reserved(key)) {
-            report << dataPath << " line " << number << ": the key \"" << Trimmed(line.substr(equals + 1))
+            report << dataPath << " line " << number << ": the key \"" << TrimmedText(line.substr(equals + 1))
                    << "\" is the game's own" << std::endl;
         } else {
             keys[static_cast<int>(action)] = key;

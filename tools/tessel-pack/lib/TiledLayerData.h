@@ -20,6 +20,19 @@ inline bool SizeFits(long long width, long long height)
 {
     return width >= 1 && height >= 1 && width <= 65535 && height <= 65535 && width * height <= kMaxCells;
 }
+// Adds a layer's cells to the file's running count (`cellsRead`); false,
+// with the author's message in `error`, once the file's layers hold more
+// than kMaxCellsInAll.
+inline bool CountCells(std::size_t& cellsRead, long long width, long long height, const std::string& layerName,
+                       std::string& error)
+{
+    cellsRead += std::size_t(width < 0 ? 0 : width) * std::size_t(height < 0 ? 0 : height);
+    if (cellsRead <= std::size_t(kMaxCellsInAll))
+        return true;
+    error = "layer '" + layerName + "': the tile layers hold more than " + std::to_string(kMaxCellsInAll) +
+            " tiles in all; it is not read";
+    return false;
+}
 // "1,2,0,\n3,..." - exactly `count` numbers.
 bool DecodeCsv(const std::string& text, std::size_t count, std::vector<std::uint32_t>& gids,
                std::string& error);

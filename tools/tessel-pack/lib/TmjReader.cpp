@@ -219,11 +219,9 @@ void TmjReader::ReadTileLayer(const json& element, const std::string& pointer, T
         return;
     }
     const std::size_t count = std::size_t(std::max(0LL, layer.width)) * std::size_t(std::max(0LL, layer.height));
-    cellsRead += count;
-    if (cellsRead > std::size_t(TiledLayerData::kMaxCellsInAll)) {
-        diagnostics.Error(display, LineOf(pointer), 0, "layer '" + layer.name + "': the tile layers hold more than " +
-                                                  std::to_string(TiledLayerData::kMaxCellsInAll) +
-                                                  " tiles in all; it is not read");
+    std::string tooMany;
+    if (!TiledLayerData::CountCells(cellsRead, layer.width, layer.height, layer.name, tooMany)) {
+        diagnostics.Error(display, LineOf(pointer), 0, tooMany);
         map.layers.push_back(layer);
         return;
     }

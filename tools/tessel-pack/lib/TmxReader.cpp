@@ -175,11 +175,9 @@ void TmxReader::ReadTileLayer(const pugi::xml_node& element, TiledSource& map)
     }
     const std::string encoding = data.attribute("encoding").as_string();
     const std::size_t count = std::size_t(std::max(0LL, layer.width)) * std::size_t(std::max(0LL, layer.height));
-    cellsRead += count;
-    if (cellsRead > std::size_t(TiledLayerData::kMaxCellsInAll)) {
-        diagnostics.Error(display, Line(element), 0, "layer '" + layer.name + "': the tile layers hold more than " +
-                                                  std::to_string(TiledLayerData::kMaxCellsInAll) +
-                                                  " tiles in all; it is not read");
+    std::string tooMany;
+    if (!TiledLayerData::CountCells(cellsRead, layer.width, layer.height, layer.name, tooMany)) {
+        diagnostics.Error(display, Line(element), 0, tooMany);
         map.layers.push_back(layer);
         return;
     }
