@@ -21,6 +21,11 @@ std::string Environment(const char* name)
 std::string PlayerFolderPath(const std::string& worldName, const std::string& xdgDataHome,
                              const std::string& home)
 {
+    // The world's name comes from a file of the game folder: a name that is
+    // no plain folder name cannot lead the game to write elsewhere.
+    const bool plainName = !worldName.empty() && worldName[0] != '.' &&
+                           worldName.find_first_of("/\\") == std::string::npos;
+    const std::string folderName = plainName ? worldName : "game";
     // A relative XDG_DATA_HOME is invalid and to be ignored.
     std::string base;
     if (!xdgDataHome.empty() && xdgDataHome[0] == '/')
@@ -29,7 +34,7 @@ std::string PlayerFolderPath(const std::string& worldName, const std::string& xd
         base = home + "/.local/share";
     else
         return "";
-    return base + "/tessel/" + worldName + "/";
+    return base + "/tessel/" + folderName + "/";
 }
 
 std::string PlayerFolder(const std::string& worldName)

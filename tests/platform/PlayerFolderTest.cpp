@@ -17,6 +17,9 @@ TEST(PlayerFolder, TheWorldsFolderUnderTheUsersDataFolder)
     };
     for (const auto& c : cases)
         EXPECT_EQ(PlayerFolderPath("Sylva", c.xdgDataHome, c.home), c.expected) << c.xdgDataHome << "|" << c.home;
+    // A world name that is no plain folder name stays inside the player's folder.
+    for (const char* name : {"../../etc", "a/b", "a\\b", "..", ""})
+        EXPECT_EQ(PlayerFolderPath(name, "/data", ""), "/data/tessel/game/") << name;
 }
 
 TEST(PlayerFolder, AGameFolderThatCanBeWrittenKeepsThePlayersFiles)
