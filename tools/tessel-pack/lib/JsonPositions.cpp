@@ -152,3 +152,13 @@ void JsonPositions::Value(const std::string& pointer)
             ++position;
     }
 }
+
+bool JsonPositions::TooDeep(const std::string& text, int& line, int& column, std::string& message)
+{
+    std::size_t offset = 0;
+    if (!TooDeep(text, offset))
+        return false;
+    LineColumn(text, offset, line, column);
+    message = "lists and objects nest more than " + std::to_string(kMaxDepth) + " deep here";
+    return true;
+}

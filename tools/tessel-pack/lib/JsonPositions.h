@@ -32,6 +32,8 @@ public:
     // Whether arrays and objects of `text` nest deeper than kMaxDepth; if
     // so, `offset` is where the first one too deep opens.
     static bool TooDeep(const std::string& text, std::size_t& offset);
+    // TooDeep, with the place and the author's message when it is.
+    static bool TooDeep(const std::string& text, int& line, int& column, std::string& message);
 
 private:
     struct Place {

@@ -64,12 +64,10 @@ bool TmjReader::Load(json& document)
         diagnostics.Error(display, 0, 0, readError);
         return false;
     }
-    std::size_t tooDeep = 0;
-    if (JsonPositions::TooDeep(text, tooDeep)) {
-        int line = 0, column = 0;
-        JsonPositions::LineColumn(text, tooDeep, line, column);
-        diagnostics.Error(display, line, column, "lists and objects nest more than " +
-                                                     std::to_string(JsonPositions::kMaxDepth) + " deep here");
+    int line = 0, column = 0;
+    std::string tooDeep;
+    if (JsonPositions::TooDeep(text, line, column, tooDeep)) {
+        diagnostics.Error(display, line, column, tooDeep);
         return false;
     }
     try {

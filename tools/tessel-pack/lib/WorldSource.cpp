@@ -437,12 +437,10 @@ bool WorldSource::Parse(const std::string& jsonText, const std::string& file, Wo
                         Diagnostics& diagnostics)
 {
     const std::size_t errorsBefore = diagnostics.ErrorCount();
-    std::size_t tooDeep = 0;
-    if (JsonPositions::TooDeep(jsonText, tooDeep)) {
-        int line = 0, column = 0;
-        JsonPositions::LineColumn(jsonText, tooDeep, line, column);
-        diagnostics.Error(file, line, column, "lists and objects nest more than " +
-                                                  std::to_string(JsonPositions::kMaxDepth) + " deep here");
+    int line = 0, column = 0;
+    std::string tooDeep;
+    if (JsonPositions::TooDeep(jsonText, line, column, tooDeep)) {
+        diagnostics.Error(file, line, column, tooDeep);
         return false;
     }
     json root;
