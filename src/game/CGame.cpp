@@ -19,6 +19,7 @@ CGame::CGame()
     // frame forever: past the budget it is suspended until the next frame,
     // so the window keeps drawing and Escape still works.
     scriptEngine.SetStatementLimit(kFrameStatementBudget);
+    scriptEngine.SetCommandQueueLimit(kCommandQueueLimit);
     scriptEngine.SetLimitReport(&std::cerr);
 }
 

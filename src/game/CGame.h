@@ -40,6 +40,10 @@ public:
     // thousand at most; at this many the window still answers (well under a
     // second a frame).
     static const std::uint64_t kFrameStatementBudget = 5000000;
+    // World commands a script may queue ahead of the game: a whole chapter's
+    // worth of dialogue is a few hundred. Past it the script waits, so a loop
+    // that queues without end holds a few megabytes, not all the memory.
+    static constexpr std::size_t kCommandQueueLimit = 65536;
 
     CGame();
 

@@ -9,6 +9,7 @@ void CScript::Reset()
     id = 0;
     programCounter = 0;
     overranFrame = false;
+    waitedForCommands = false;
     source.clear();
     tokens.clear();
     intVariables.entries.clear();

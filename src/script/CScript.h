@@ -80,6 +80,8 @@ public:
     // This run has been suspended at the interpreter's statement limit
     // (and said so) at least once.
     bool overranFrame = false;
+    // Likewise at the limit of commands waiting to be carried out.
+    bool waitedForCommands = false;
     std::string source;
     std::vector<ScriptToken> tokens;
     ScriptVariableList<std::int32_t> intVariables;

@@ -132,12 +132,18 @@ public:
     // sets a limit no real script comes near, so that a script that never
     // ends cannot freeze the window; tools and tests use it too.
     void SetStatementLimit(std::uint64_t limit) { statementLimit = limit; }
+    // At most this many commands waiting in CommandQueue (0, the default: no
+    // limit). A run about to start a statement while the queue is that full
+    // waits there, as at the statement limit, until the host has carried
+    // some out: a loop that queues commands without end costs bounded
+    // memory instead of all of it.
+    void SetCommandQueueLimit(std::size_t limit) { commandQueueLimit = limit; }
     // Told the script's id when a run ends because its text stops in the
     // middle of a statement (which is then not carried out). Nobody by
     // default: the run just ends.
     void SetCutShortReport(std::function<void(std::uint16_t)> report) { cutShortReport = std::move(report); }
-    // Where a run that reaches the limit is named, once per run (null, the
-    // default: nowhere).
+    // Where a run that reaches either limit is named, once per run and limit
+    // (null, the default: nowhere).
     void SetLimitReport(std::ostream* stream) { limitReport = stream; }
 
 private:
@@ -224,6 +230,7 @@ private:
     // Execute stops at the statement limit; `last` is the result of the
     // statement that reached it. Names the run that is suspended.
     void ReportLimit(StatementResult last);
+    void ReportFullQueue(CScript& run);
     StatementResult RunKeyword(CScript& run, std::int32_t keywordId);
     StatementResult Assign(CScript& run, const ScriptTokenRef& target);
     StatementResult Declare(CScript& run, std::int32_t keywordId);
@@ -260,6 +267,7 @@ private:
     // scans of the control flow.
     ScriptMemo* statementMemo = nullptr;
     std::uint64_t statementLimit = 0;
+    std::size_t commandQueueLimit = 0;
     std::ostream* limitReport = nullptr;
     // Buffers reused from statement to statement, so that running a
     // statement allocates nothing once they have grown.

@@ -39,6 +39,12 @@ void CScriptEngine::Execute()
                     continue;
             }
         }
+        // Here the run stands between two statements (the resolved ones
+        // never queue a command): it can wait without losing its place.
+        if (commandQueueLimit != 0 && commandQueue.size() >= commandQueueLimit) {
+            ReportFullQueue(run);
+            return;
+        }
         const ScriptTokenRef token = memo ? run.ReadTokenRemembered() : run.ReadToken();
         if (token.IsEnd()) {
             runQueue.pop_front();
@@ -73,6 +79,16 @@ void CScriptEngine::ReportLimit(StatementResult last)
     if (limitReport)
         *limitReport << "Script " << run.id << " ran " << statementLimit
                      << " statements in one frame: it goes on next frame" << std::endl;
+}
+
+void CScriptEngine::ReportFullQueue(CScript& run)
+{
+    if (run.waitedForCommands)
+        return;
+    run.waitedForCommands = true;
+    if (limitReport)
+        *limitReport << "Script " << run.id << " queued " << commandQueueLimit
+                     << " commands not yet carried out: it waits for them" << std::endl;
 }
 
 bool CScriptEngine::EndStatement(StatementResult result)

@@ -69,6 +69,23 @@ TEST(RunawayScript, TheWindowKeepsDrawingAndEscapeQuits)
     EXPECT_TRUE(run.Game().QuitRequested());
 }
 
+// Each turn queues a message the player has not read yet: the queue stops
+// growing at its limit instead of taking all the memory.
+TEST(RunawayScript, AScriptThatQueuesWithoutEndWaitsAtTheQueueLimit)
+{
+    WorldFolder folder;
+    folder.World({{1, "while 1 == 1 do Lire \"encore\" ; endwhile"}}, 1);
+    GameHarness run(folder.Path());
+    run.Start();
+    testing::internal::CaptureStderr();
+    run.RunFrames(3);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Script 1 queued 65536 commands not yet carried out: it waits for them\n");
+    const std::size_t waiting = run.Game().scriptEngine.CommandQueue().size();
+    EXPECT_LE(waiting, CGame::kCommandQueueLimit);
+    EXPECT_GE(waiting, CGame::kCommandQueueLimit - 1) << "the first message is on screen";
+}
+
 TEST(GameProcess, SigtermEndsARunawayGameCleanlyWithItsRecordingClosed)
 {
     ASSERT_TRUE(PrivateDisplay::Use());

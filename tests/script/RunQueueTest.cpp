@@ -252,6 +252,35 @@ TEST(StatementLimit, ARunPastTheLimitGoesOnNextFrameAndIsNamedOnce)
     }
 }
 
+TEST(CommandQueueLimit, ARunWaitsWhileTheQueueIsFullAndLosesNoCommand)
+{
+    const std::string text = "int i = 0 ; while i < 25 do Lire i ; i = i + 1 ; endwhile Console \"fin\" ;";
+    for (bool memoising : {true, false}) {
+        ScriptHarness harness;
+        std::ostringstream report;
+        harness.engine.SetMemoising(memoising);
+        harness.engine.SetCommandQueueLimit(10);
+        harness.engine.SetLimitReport(&report);
+        harness.Add(1, text);
+        harness.Start(1);
+        harness.engine.Resume();
+        harness.engine.Execute();
+        EXPECT_EQ(harness.engine.CommandQueue().size(), 10u) << memoising;
+        EXPECT_TRUE(harness.engine.IsRunning());
+        harness.engine.Execute();
+        EXPECT_EQ(harness.engine.CommandQueue().size(), 10u) << "still full: the run still waits";
+
+        // Ten commands a frame; the third frame queues the last five and
+        // the run ends (its Console printing at once, the commands after).
+        std::string expected;
+        for (int i = 0; i < 25; ++i)
+            expected += (i == 20 ? "fin" : "") + std::string("@Lire\t") + std::to_string(i) + "\n";
+        harness.RunToEnd();
+        EXPECT_EQ(harness.TakeOutput(), expected) << "every command once, in order";
+        EXPECT_EQ(report.str(), "Script 1 queued 10 commands not yet carried out: it waits for them\n") << memoising;
+    }
+}
+
 TEST(RunQueue, ReloadingContainersKeepsWhatItCanOfTheQueue)
 {
     TempDir dir;
