@@ -360,11 +360,7 @@ TEST(AuthorLoop, ReloadKeepsTheRunQueueAndDropsAChangedRunningScript)
     const std::string changedStart = "Console \"new\\n\" ;";
     PlayedWorld world({{50, "Lire \"a\" ; bloque ; Console \"after\\n\" ;"}, {51, "Console \"old\\n\" ;"},
                        {52, "Console \"same\\n\" ;"}});
-    world.beforeStart = [](CGame& game) {
-        game.developer.enabled = true;
-        game.developer.watchPeriodMs = 3600 * 1000;
-    };
-    world.StartAgain();
+    world.StartAgainForDeveloperKeys();
     ASSERT_TRUE(world.RunWhenExploring(50));
     ASSERT_GT(world.UntilActive(), 0);
     world.Run(51);
@@ -405,11 +401,7 @@ TEST(AuthorLoop, AChangedFileIsReloadedByItself)
 TEST(AuthorLoop, AWorldFileThatCannotBeReadReloadsNothing)
 {
     PlayedWorld world;
-    world.beforeStart = [](CGame& game) {
-        game.developer.enabled = true;
-        game.developer.watchPeriodMs = 3600 * 1000;
-    };
-    world.StartAgain();
+    world.StartAgainForDeveloperKeys();
     ASSERT_GT(world.UntilExploring(), 0);
     const std::size_t scripts = world.game().scriptEngine.LoadedScripts().size();
     const std::string worldFile = world.FolderPath() + "/wor/Sylva.world";

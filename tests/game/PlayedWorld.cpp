@@ -43,6 +43,15 @@ void PlayedWorld::StartAgain()
     game().scriptEngine.SetOutput(console);
 }
 
+void PlayedWorld::StartAgainForDeveloperKeys()
+{
+    beforeStart = [](CGame& game) {
+        game.developer.enabled = true;
+        game.developer.watchPeriodMs = 3600 * 1000;
+    };
+    StartAgain();
+}
+
 int PlayedWorld::UntilActive(int limit)
 {
     return harness->RunUntil([&] { return game().modes.TopState() == ModeActive; }, limit);

@@ -39,6 +39,9 @@ public:
     // Ends the game and starts a new one in the same folder (after a test
     // changed its files or the environment).
     void StartAgain();
+    // Starts again as `--dev` would, but with files looked at only when F8
+    // asks: a test decides when a change is seen.
+    void StartAgainForDeveloperKeys();
     // Called with the new game before it starts (by StartAgain): what the
     // command line would set.
     std::function<void(CGame&)> beforeStart;

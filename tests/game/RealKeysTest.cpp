@@ -81,11 +81,7 @@ TEST(RealKeys, DeveloperKeysFromTheXServer)
         GTEST_SKIP() << "xdotool or Xvfb is not installed";
     ASSERT_TRUE(PrivateDisplay::Use());
     PlayedWorld world;
-    world.beforeStart = [](CGame& game) {
-        game.developer.enabled = true;
-        game.developer.watchPeriodMs = 3600 * 1000;
-    };
-    world.StartAgain();
+    world.StartAgainForDeveloperKeys();
     ASSERT_GT(world.UntilExploring(), 0);
     world.game().SetFramePeriod(30);
     std::system("xdotool mousemove 100 100");

@@ -11,6 +11,7 @@
 #include "game/PlayedWorld.h"
 #include "game/SaveGameReader.h"
 #include "game/SaveGameWriter.h"
+#include "game/SaveSteps.h"
 
 namespace {
 
@@ -46,13 +47,7 @@ protected:
     }
     bool UntilExploring() { return world->UntilExploring() >= 0; }
 
-    // Moves a list's cursor with the arrow keys onto the entry of `value`.
-    void Highlight(CChoiceBox& list, std::int32_t value)
-    {
-        for (int i = 0; i < 12 && list.GetResult() != value; ++i)
-            run().Hit(list.GetResult() < value ? SDLK_DOWN : SDLK_UP);
-        ASSERT_EQ(list.GetResult(), value);
-    }
+    void Highlight(CChoiceBox& list, std::int32_t value) { HighlightWithArrows(run(), list, value); }
     // From the map: Return, the main menu's entry, and the slot list (or
     // the question) open.
     void OpenEntry(std::int32_t value)
@@ -107,15 +102,7 @@ protected:
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
 
-    // The whole state of the game as a save would hold it, play time aside.
-    std::vector<std::uint8_t> State()
-    {
-        SavedGame saved;
-        std::string why;
-        EXPECT_TRUE(GameSnapshot::Capture(game(), &game().saveMenu.WaitingCommand(), saved, why)) << why;
-        saved.playFrames = 0;
-        return SaveGameWriter::Payload(saved);
-    }
+    std::vector<std::uint8_t> State() { return StateAsSaved(game()); }
     // The state a slot file holds, in the same form.
     std::vector<std::uint8_t> SavedState(std::int32_t slot)
     {

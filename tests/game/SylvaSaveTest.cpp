@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/GameSnapshot.h"
-#include "game/SaveGameWriter.h"
+#include "game/SaveSteps.h"
 #include "support/GameHarness.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
@@ -53,12 +52,7 @@ protected:
         }
         return false;
     }
-    void Highlight(CChoiceBox& list, std::int32_t value)
-    {
-        for (int i = 0; i < 12 && list.GetResult() != value; ++i)
-            run->Hit(list.GetResult() < value ? SDLK_DOWN : SDLK_UP);
-        ASSERT_EQ(list.GetResult(), value);
-    }
+    void Highlight(CChoiceBox& list, std::int32_t value) { HighlightWithArrows(*run, list, value); }
     void Slot(std::int32_t entry, std::int32_t slot)
     {
         run->Hit(SDLK_RETURN);
@@ -69,14 +63,7 @@ protected:
         Highlight(game().saveMenu.slotList, slot);
         run->Hit(SDLK_q);
     }
-    std::vector<std::uint8_t> State()
-    {
-        SavedGame saved;
-        std::string why;
-        EXPECT_TRUE(GameSnapshot::Capture(game(), &game().saveMenu.WaitingCommand(), saved, why)) << why;
-        saved.playFrames = 0;
-        return SaveGameWriter::Payload(saved);
-    }
+    std::vector<std::uint8_t> State() { return StateAsSaved(game()); }
 
     TempDir packing;
     ToolRun packRun = ToolRun::Of("tessel-pack", "'" + kSources + "' -o game", packing);
