@@ -11,6 +11,7 @@
 #include <unistd.h>
 #endif
 
+#include "platform/BrowserStorage.h"
 #include "platform/DataFile.h"
 
 namespace {
@@ -49,6 +50,8 @@ bool ReplaceDataFile(const std::string& dataPath, const void* data, std::size_t 
     ok = ok && RenameOver(HostPath(aside), HostPath(dataPath));
     if (!ok)
         std::remove(HostPath(aside).c_str());
+    else
+        SaveStoredFolders();  // in the browser, the disk is its storage
     return ok;
 }
 

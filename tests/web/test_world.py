@@ -32,6 +32,7 @@ WORLD = """{
   "name": "Sylva",
   "title": "Le pré d'Aline",
   "start_script": 1,
+  "menu": { "save": true, "entries": [ "save" ] },
   "font": { "texture": 1, "file": "font.tga" },
   "scripts": [ { "source": "scripts/game.tsl.txt", "file": "game.tsl" } ],
   "textures": [

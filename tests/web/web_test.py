@@ -20,6 +20,7 @@ WIDTH, HEIGHT = 640, 480
 RECORDING = "captures/play.txt"
 # The frames captured with F12, in order.
 SHOTS = ["opening", "exploring", "dialogue", "walked"]
+SAVE = "/game/saves/slot1.sav"
 
 
 def capture_path(number):
@@ -175,6 +176,22 @@ class BrowserPlay(unittest.TestCase, FrameComparison):
         browser.key(Keys.ARROW_DOWN, down=False)
         browser.wait_frames(30)
         shoot("walked")
+        # Saved from the menu (its one entry, the first slot), the game is
+        # in the browser's storage as soon as the browser has written it:
+        # not only at the next periodic write, nor when the game ends.
+        # (The menu and its list take some 30 frames to open.)
+        browser.tap(Keys.RETURN)
+        browser.wait_frames(50)
+        browser.tap("q")
+        browser.wait_frames(50)
+        browser.tap("q")
+        browser.wait_for("FS.analyzePath('%s').exists" % SAVE, what="the save")
+        browser.wait_for("!Module.tesselSaving", what="the stored files")
+        cls.saved = browser.read_file(SAVE)
+        cls.stored_save = browser.stored_file("/game/saves", SAVE)
+        for _ in range(2):
+            browser.tap("w")
+            browser.wait_frames(50)
         browser.key(Keys.ESCAPE)
         browser.wait_for("Module.ended", what="the end of the game")
         browser.key(Keys.ESCAPE, down=False)
@@ -189,6 +206,7 @@ class BrowserPlay(unittest.TestCase, FrameComparison):
         browser.open(cls.site.url())
         browser.wait_for("Module.tesselStoredReady", what="the stored files")
         cls.kept_capture = browser.read_file(capture_path(1))
+        cls.kept_save = browser.read_file(SAVE)
         cls.desktop, cls.desktop_output = replay_on_desktop(
             cls.game, cls.recording, os.path.join(cls.folder, "desktop"), SHOTS)
 
@@ -268,6 +286,11 @@ class BrowserPlay(unittest.TestCase, FrameComparison):
     def test_captures_survive_a_reload(self):
         self.assertIsNotNone(self.kept_capture)
         self.assertEqual(self.kept_capture, self.captures["opening"])
+
+    def test_a_save_is_stored_at_once_and_survives_a_reload(self):
+        self.assertIsNotNone(self.saved, "the menu saved the game")
+        self.assertEqual(self.stored_save, self.saved, "in the browser's storage right after saving")
+        self.assertEqual(self.kept_save, self.saved)
 
 
 class SylvaPlay(unittest.TestCase, FrameComparison):

@@ -153,6 +153,30 @@ class Browser:
             return btoa(s);""", path)
         return None if text is None else base64.b64decode(text)
 
+    def stored_file(self, folder, path):
+        """Bytes of a file as the browser's storage holds it for the kept
+        `folder` (what the next visit of the page reads), or None."""
+        text = self.driver.execute_async_script("""
+            var folder = arguments[0], path = arguments[1], done = arguments[2];
+            var opening = indexedDB.open(folder);
+            opening.onerror = function() { done(null); };
+            opening.onsuccess = function() {
+                var db = opening.result;
+                if (!db.objectStoreNames.contains('FILE_DATA')) { db.close(); done(null); return; }
+                var reading = db.transaction(['FILE_DATA'], 'readonly').objectStore('FILE_DATA').get(path);
+                reading.onerror = function() { db.close(); done(null); };
+                reading.onsuccess = function() {
+                    db.close();
+                    var entry = reading.result;
+                    if (!entry || !entry.contents) { done(null); return; }
+                    // Kept as the file system's own typed array (signed, at times).
+                    var c = entry.contents, b = new Uint8Array(c.buffer, c.byteOffset, c.length), s = '';
+                    for (var i = 0; i < b.length; i++) s += String.fromCharCode(b[i]);
+                    done(btoa(s));
+                };
+            };""", folder, path)
+        return None if text is None else base64.b64decode(text)
+
     def canvas_rgb(self):
         """The canvas as the page shows it (an element screenshot): rows of
         RGB bytes from the top, with its width and height."""
