@@ -44,7 +44,6 @@ void SaveStoredFolders()
         }
         Module.tesselSaving = true;
         var save = function() {
-            Module.tesselStoredWrites = (Module.tesselStoredWrites || 0) + 1;
             Module.tesselSaveAgain = false;
             FS.syncfs(false, function(error) {
                 if (error) console.log('stored files could not be written: ' + error);
