@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 
@@ -117,6 +118,38 @@ TEST(OutputFolder, AFileOfSomeoneElseWhereANewOneGoesStopsEverything)
     after.insert("tga/b.tga");
     EXPECT_EQ(Files(dir.File("game")), after);
     EXPECT_EQ(Text(dir.File("game/tga/b.tga")), "theirs");
+    for (const auto& entry : fs::directory_iterator(dir.Path()))
+        EXPECT_EQ(entry.path().filename().string().find("game."), std::string::npos) << entry.path();
+}
+
+// A file of theirs named like a folder the new output needs: the move into
+// the game folder fails halfway, and the earlier output is put back whole.
+TEST(OutputFolder, AMoveThatFailsHalfwayPutsTheEarlierFilesBack)
+{
+    TempDir dir;
+    WriteSources(dir, "art/a.png");
+    ASSERT_EQ(ToolRun::Of("tessel-pack", "src -o game", dir).status, 0);
+    const std::set<std::string> before = Files(dir.File("game"));
+    std::map<std::string, std::string> bytes;
+    for (const std::string& file : before)
+        bytes[file] = Text(dir.File("game/" + file));
+    dir.Write("game/tsl", std::string("theirs"));
+
+    std::string world = World("art/a.png");
+    world.insert(world.rfind('}'), ", \"scripts\": [ { \"source\": \"s.txt\", \"file\": \"s.tsl\" } ] ");
+    dir.Write("src/world.json", world);
+    dir.Write("src/s.txt", "@script 1\nConsole \"x\" ;\n");
+    const ToolRun run = ToolRun::Of("tessel-pack", "src -o game", dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("game: error: cannot be written (tsl/s.tsl: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("); the earlier files are put back\n"), std::string::npos) << run.err;
+
+    std::set<std::string> after = before;
+    after.insert("tsl");
+    EXPECT_EQ(Files(dir.File("game")), after);
+    for (const std::string& file : before)
+        EXPECT_EQ(Text(dir.File("game/" + file)), bytes[file]) << file;
+    EXPECT_EQ(Text(dir.File("game/tsl")), "theirs");
     for (const auto& entry : fs::directory_iterator(dir.Path()))
         EXPECT_EQ(entry.path().filename().string().find("game."), std::string::npos) << entry.path();
 }

@@ -292,6 +292,8 @@ bool OutputFolder::Commit(Diagnostics& diagnostics)
         std::string lost;
         if (!MoveAll(backup, target, movedOld, ignored, lost))
             diagnostics.Error(backup, 0, 0, "holds the earlier files, which cannot be put back: " + lost);
+        else
+            fs::remove_all(backup, error);  // only its emptied folders are left
         RemoveEmptyFolders(movedNew);
         return false;
     }
