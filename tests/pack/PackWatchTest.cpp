@@ -102,8 +102,9 @@ TEST(PackWatch, PacksAgainAfterEachSaveKeepsTheLastGoodGameAndEndsOnSigterm)
 
     // A container that the world no longer names leaves the game folder.
     dir.Write("src/world.json", std::string(kWorld).replace(std::string(kWorld).find("s.tsl"), 5, "t.tsl"));
+    // (The new file is written before the old one goes: wait for both.)
     EXPECT_TRUE(WaitFor([&]() { return Holds(dir.File("game/tsl/t.tsl"), "trois"); })) << ReadText(err);
-    EXPECT_FALSE(std::ifstream(game).good());
+    EXPECT_TRUE(WaitFor([&]() { return !std::ifstream(game).good(); })) << ReadText(err);
     EXPECT_EQ(FolderId(dir.File("game")), folder);
     EXPECT_EQ(ReadText(dir.File("game/touches.txt")), "act = e\n");
 
