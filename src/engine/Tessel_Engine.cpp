@@ -48,6 +48,10 @@ void Tessel_Engine::SetCaption(const char* text)
     // more; the window title itself shows the whole text.
     std::strncpy(caption, text, kCaptionSize);
     caption[kCaptionSize] = '\0';
+    // A caption given before there is a window (the engine's default) would
+    // replace the page's title in the browser's tab for a moment.
+    if (kPageCarriesTitle && !SDL_GetVideoSurface())
+        return;
     SDL_WM_SetCaption(text, nullptr);
 }
 

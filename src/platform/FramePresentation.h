@@ -18,3 +18,11 @@ constexpr bool kPageSizesPicture = true;
 #else
 constexpr bool kPageSizesPicture = false;
 #endif
+
+// In the browser the window's title is the page's, which already reads the
+// game's own before the engine starts.
+#ifdef __EMSCRIPTEN__
+constexpr bool kPageCarriesTitle = true;
+#else
+constexpr bool kPageCarriesTitle = false;
+#endif

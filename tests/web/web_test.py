@@ -153,6 +153,7 @@ class BrowserPlay(unittest.TestCase, FrameComparison):
         browser.open(cls.site.url("?TESSEL_RECORD=" + RECORDING))
         browser.wait_for("Module.frameTimes.length > 0", what="the game's first frame")
         cls.title = browser.driver.title
+        cls.titles_given = browser.js("return window.titlesGiven")
         cls.shots = {}
         cls.captures = {}
 
@@ -229,6 +230,7 @@ class BrowserPlay(unittest.TestCase, FrameComparison):
         self.assertEqual(self.title, "Le pré d'Aline")
         with open(os.path.join(self.folder, "site", "index.html"), encoding="utf-8") as page:
             self.assertIn("<title>Le pré d&#x27;Aline</title>", page.read(), "before the game starts")
+        self.assertEqual(set(self.titles_given), {"Le pré d'Aline"}, "no other title, not even for a moment")
 
     def test_opening_message_on_black(self):
         rgb = self.canvas("opening")

@@ -93,6 +93,19 @@ class Site:
         self.server.server_close()
 
 
+TITLE_LOG = """
+window.titlesGiven = [];
+(function () {
+    var title = Object.getOwnPropertyDescriptor(Document.prototype, "title");
+    Object.defineProperty(document, "title", {
+        configurable: true,
+        get: function () { return title.get.call(document); },
+        set: function (value) { window.titlesGiven.push(value); title.set.call(document, value); }
+    });
+})();
+"""
+
+
 class Browser:
     """Headless Chromium with a profile of its own, thrown away at the end."""
 
@@ -107,6 +120,9 @@ class Browser:
         self.driver = webdriver.Chrome(service=service, options=options)
         self.driver.set_page_load_timeout(60)
         self.driver.set_script_timeout(60)
+        # Every title a page is given, in order, from before its own scripts
+        # run: a tab that shows a wrong title for a moment shows up here.
+        self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": TITLE_LOG})
 
     def open(self, url):
         self.driver.get(url)
