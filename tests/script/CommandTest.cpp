@@ -4,8 +4,6 @@
 
 #include "ScriptHarness.h"
 #include "platform/Clock.h"
-#include "script/CScript.h"
-#include "script/DumpVariables.h"
 
 namespace {
 
@@ -14,10 +12,7 @@ std::string RunWithRandom(int random, const std::string& text)
 {
     ScriptHarness harness;
     harness.engine.SetRandomSource([random] { return random; });
-    harness.Add(1, text);
-    harness.Start(1);
-    harness.RunToEnd();
-    return harness.TakeOutput();
+    return harness.Run(text);
 }
 
 } // namespace
@@ -68,10 +63,7 @@ TEST(BuiltInCommands, ClockStoresMillisecondsAsText)
 {
     ScriptHarness harness;
     harness.engine.SetClockSource([] { return 1234u; });
-    harness.Add(1, "Clock \"c\" ; Console c ; Show 0 + c + 1 ;");
-    harness.Start(1);
-    harness.RunToEnd();
-    EXPECT_EQ(harness.TakeOutput(), "1234@Show\t1235\n");
+    EXPECT_EQ(harness.Run("Clock \"c\" ; Console c ; Show 0 + c + 1 ;"), "1234@Show\t1235\n");
 
     // By default: the time since program start.
     const std::uint32_t before = MillisecondsSinceStart();
@@ -95,7 +87,6 @@ TEST(BuiltInCommands, ListeVariablesListsTheRunsLocalsByType)
     EXPECT_EQ(RunText(R"(string s = "x y" ; float f , g ; f = 0.1 ; int i = -2 ; float big = 1000000 ;
                          SetGlobalNum "notListed" , 1 ; ListeVariables ;)"),
               Listing("s:\t\tx y\n", "IDMOI:\t\t-1\ni:\t\t-2\n", "f:\t\t0.1\ng:\t\t0\nbig:\t\t1e+06\n"));
-    EXPECT_EQ(DumpVariables(CScript()), Listing("", "", ""));
     // It consumes nothing after it: the next statement follows at once.
     EXPECT_EQ(RunText(R"(ListeVariables Console "after" ;)"), Listing("", "IDMOI:\t\t-1\n", "") + "after");
 }

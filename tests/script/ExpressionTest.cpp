@@ -54,7 +54,5 @@ TEST(StringExpressions, ConcatenateTheTextsOfTheirTokens)
         {"int n = 5 ; Console \"n=\" + n ;", "n=5"},
         {"Console \"a\" \"b\" ( ) \"c\" then \"d\" ;", "abcd"},
         {"float f = 2.50 ; Console 2.50 \"/\" f \"/\" +7 ;", "2.50/2.5/+7"},
-        {"Console HAUT \"|\" nothing ;", "3|0"},
-        {"SetGlobalString \"g\" , \"hello\" ; Console g ;", "hello"},
     });
 }

@@ -1,34 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "ScriptDifferential.h"
 #include "ScriptGenerator.h"
 #include "ScriptHarness.h"
 
-namespace {
-
-// Runs a script with memoising on and off; both must give `output`.
-void ExpectBothWays(const std::vector<ScriptCase>& cases)
-{
-    for (const ScriptCase& c : cases) {
-        for (bool memoising : {true, false}) {
-            ScriptHarness harness;
-            harness.engine.SetMemoising(memoising);
-            harness.Add(1, c.script);
-            harness.Start(1);
-            harness.RunToEnd();
-            EXPECT_EQ(harness.TakeOutput(), c.output) << "memoising " << memoising << ", script: " << c.script;
-        }
-    }
-}
-
-} // namespace
-
 TEST(Memoising, WordsFollowDeclarationsMadeInsideLoops)
 {
-    ExpectBothWays({
+    ExpectOutputs({
         // A missing local reads as the global until it is declared; once it
         // exists, `int x` names a new variable after x's value instead.
         {"int i = 0 ; while i < 3 do Console x \" \" ; int x = i ; i = i + 1 ; endwhile", "0 0 0 "},
@@ -55,8 +35,7 @@ TEST(Memoising, WordsFollowDeclarationsMadeInsideLoops)
 TEST(Memoising, RunsOfOneScriptShareItsMemoAndKeepTheirOwnVariables)
 {
     for (bool memoising : {true, false}) {
-        ScriptHarness harness;
-        harness.engine.SetMemoising(memoising);
+        ScriptHarness harness(memoising);
         harness.Add(1, "int i = IDMOI ; while i < 3 do i = i + 1 ; Console i ; endwhile Console \"|\" ;");
         harness.Start(1, -1, -1, 0);
         harness.Start(1, -1, -1, 2);
@@ -68,8 +47,7 @@ TEST(Memoising, RunsOfOneScriptShareItsMemoAndKeepTheirOwnVariables)
 TEST(Memoising, LocalsCreatedByTheHostDuringBloqueAreSeen)
 {
     for (bool memoising : {true, false}) {
-        ScriptHarness harness;
-        harness.engine.SetMemoising(memoising);
+        ScriptHarness harness(memoising);
         harness.Add(1, "int i = 0 ; while i < 2 do Console y \" \" HAUT \" \" ; bloque i = i + 1 ; endwhile");
         harness.Start(1);
         harness.engine.Resume();
@@ -79,23 +57,6 @@ TEST(Memoising, LocalsCreatedByTheHostDuringBloqueAreSeen)
         harness.RunToEnd();
         EXPECT_EQ(harness.TakeOutput(), "0 3 5 1.5 ") << "memoising " << memoising;
     }
-}
-
-TEST(StatementLimit, ExecuteReturnsStillRunningAndGoesOnNextTime)
-{
-    ScriptHarness harness;
-    harness.engine.SetStatementLimit(10);
-    harness.Add(1, "int i = 0 ; while i < 20 do i = i + 1 ; endwhile Console i ;");
-    harness.Start(1);
-    harness.engine.Resume();
-    harness.engine.Execute();
-    EXPECT_TRUE(harness.engine.IsRunning());
-    ASSERT_EQ(harness.engine.RunQueue().size(), 1u);
-    // The declaration, then three times `while`, the increment, `endwhile`.
-    EXPECT_EQ(harness.engine.GetInt("i"), 3);
-    for (int call = 0; call < 10; ++call)
-        harness.engine.Execute();
-    EXPECT_EQ(harness.TakeOutput(), "20");
 }
 
 // The differential test: random well-formed and damaged scripts must give

@@ -5,10 +5,11 @@
 #include "script/ScriptCommandText.h"
 #include "script/ScriptTables.h"
 
-ScriptHarness::ScriptHarness()
+ScriptHarness::ScriptHarness(bool memoising)
 {
     InitScriptTables();
     engine.SetOutput(output);
+    engine.SetMemoising(memoising);
 }
 
 void ScriptHarness::Frame()
@@ -38,14 +39,17 @@ std::string ScriptHarness::TakeOutput()
     return text;
 }
 
+std::string ScriptHarness::Run(const std::string& text)
+{
+    Add(1, text);
+    Start(1);
+    RunToEnd();
+    return TakeOutput();
+}
+
 std::string RunText(const std::string& text, bool memoising)
 {
-    ScriptHarness harness;
-    harness.engine.SetMemoising(memoising);
-    harness.Add(1, text);
-    harness.Start(1);
-    harness.RunToEnd();
-    return harness.TakeOutput();
+    return ScriptHarness(memoising).Run(text);
 }
 
 void ExpectOutputs(const std::vector<ScriptCase>& cases)

@@ -14,7 +14,7 @@
 // the command lines go to one stream, in the order they happen.
 class ScriptHarness {
 public:
-    ScriptHarness();
+    explicit ScriptHarness(bool memoising = true);
 
     void Add(std::uint16_t id, const std::string& text) { engine.AddScript(id, text); }
     void Start(std::uint16_t id, std::int32_t tileX = -1, std::int32_t tileY = -1, std::int32_t owner = -1)
@@ -26,6 +26,8 @@ public:
     void RunToEnd(int maxFrames = 100);
     // Everything printed since the last call.
     std::string TakeOutput();
+    // Adds `text` as script 1, runs it to its end and returns what it printed.
+    std::string Run(const std::string& text);
 
     CScriptEngine engine;
 

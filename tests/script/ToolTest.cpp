@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
@@ -71,23 +72,18 @@ TEST(TesselScriptTool, FailsWithStatus2WhenNothingCanRun)
 TEST(TesselScriptTool, RefusesFilesTooLargeOrEndlessBeforeReadingThem)
 {
     TempDir dir;
-    // Sparse: it takes no room on disk, and is refused by its size alone.
-    fs::resize_file(dir.Write("huge.txt", std::string("Console 1 ;")), std::uintmax_t(2) << 30);
-    dir.Write("huge.tsl", std::string());
-    fs::resize_file(dir.File("huge.tsl"), std::uintmax_t(2) << 30);
-    const struct {
-        std::string arguments;
-        std::string err;
-    } cases[] = {
-        {"huge.txt", "tessel-script: huge.txt is too large: 2147483648 bytes, where a file of a game may have "
-                     "33554432\n"},
-        {"huge.tsl", "tessel-script: huge.tsl is too large: 2147483648 bytes, where a file of a game may have "
-                     "33554432\n"},
+    // Sparse: they take no room on disk, and are refused by their size alone.
+    for (const char* name : {"huge.txt", "huge.tsl"})
+        fs::resize_file(dir.Write(name, std::string()), std::uintmax_t(2) << 30);
+    const std::string tooLarge = " is too large: 2147483648 bytes, where a file of a game may have 33554432\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"huge.txt", "tessel-script: huge.txt" + tooLarge},
+        {"huge.tsl", "tessel-script: huge.tsl" + tooLarge},
         {"/dev/zero", "tessel-script: /dev/zero is not a regular file\n"},
     };
-    for (const auto& c : cases) {
-        const ToolRun run = ToolRun::Of("tessel-script", c.arguments, dir);
-        EXPECT_EQ(run.status, 2) << c.arguments;
-        EXPECT_EQ(run.err, c.err) << c.arguments;
+    for (const auto& [arguments, err] : cases) {
+        const ToolRun run = ToolRun::Of("tessel-script", arguments, dir);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.err, err) << arguments;
     }
 }
