@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <string>
 #include <vector>
 
+#include "PackFiles.h"
 #include "lib/GameFolderUpdate.h"
 #include "lib/OutputFolder.h"
 #include "support/TempDir.h"
@@ -16,12 +14,6 @@ namespace fs = std::filesystem;
 namespace {
 
 std::vector<std::uint8_t> Bytes(const std::string& text) { return std::vector<std::uint8_t>(text.begin(), text.end()); }
-
-std::string Text(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 } // namespace
 

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "lib/FontSheet.h"
 #include "lib/NoBreakSpaces.h"
-#include "lib/Picture.h"
-#include "lib/WorldSource.h"
 
 TEST(NoBreakSpaces, KeepFrenchPunctuationWithItsWordInsideStringLiteralsOnly)
 {
@@ -41,20 +38,4 @@ TEST(NoBreakSpaces, SaysWhichBytesChanged)
     std::string text = "Lire \"\xAB Oui ! \xBB\" ;";
     EXPECT_EQ(NoBreakSpaces::KeepPunctuationWithWords(text), (std::vector<std::size_t>{7, 11, 13}));
     EXPECT_TRUE(NoBreakSpaces::KeepPunctuationWithWords(text).empty()) << "nothing left to change";
-}
-
-TEST(NoBreakSpaces, TheGlyphSheetDrawsThemBlankLikeSpaces)
-{
-    Picture sheet;
-    std::string error;
-    ASSERT_TRUE(FontSheet::Render(WorldSource::kDefaultFont, FontSheet::Style(), sheet, error)) << error;
-    auto inked = [&](int byte) {
-        int count = 0;
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
-                count += sheet.pixels[(((byte / 16) * 16 + y) * 256 + (byte % 16) * 16 + x) * 4 + 3] > 0;
-        return count;
-    };
-    EXPECT_EQ(inked(0xA0), 0);
-    EXPECT_GT(inked('?'), 10) << "the sheet has ink where glyphs are";
 }

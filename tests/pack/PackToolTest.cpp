@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 
+#include "PackFiles.h"
 #include "TiledTestMap.h"
 #include "lib/OutputFolder.h"
 #include "lib/Picture.h"
@@ -43,16 +42,13 @@ void WriteSources(const TempDir& dir, const std::string& folder, const std::stri
     dir.Write(folder + "/art/hero.png", hero.Png());
 }
 
+// The game folder's files and their bytes, but for the list of what was written.
 std::map<std::string, std::string> Contents(const std::string& folder)
 {
     std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (!entry.is_regular_file() || entry.path().filename() == OutputFolder::kManifest)
-            continue;
-        std::ifstream file(entry.path(), std::ios::binary);
-        files[fs::relative(entry.path(), folder).string()] =
-            std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
+    for (const std::string& file : Files(folder))
+        if (file != OutputFolder::kManifest)
+            files[file] = Text(folder + "/" + file);
     return files;
 }
 

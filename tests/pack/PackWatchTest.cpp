@@ -10,9 +10,8 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
-#include <sstream>
-#include <string>
 
+#include "PackFiles.h"
 #include "platform/Clock.h"
 #include "support/TempDir.h"
 
@@ -20,14 +19,6 @@ namespace {
 
 const char* const kWorld = "{ \"name\": \"Glimmerford\", \"start_script\": 1,\n"
                            "  \"scripts\": [ { \"source\": \"s.txt\", \"file\": \"s.tsl\" } ] }\n";
-
-std::string ReadText(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Waits, at most a generous minute, until `done` holds.
 bool WaitFor(const std::function<bool()>& done)
@@ -48,7 +39,7 @@ ino_t FolderId(const std::string& path)
 
 bool Holds(const std::string& path, const std::string& text)
 {
-    return ReadText(path).find(text) != std::string::npos;
+    return Text(path).find(text) != std::string::npos;
 }
 
 } // namespace
@@ -80,35 +71,35 @@ TEST(PackWatch, PacksAgainAfterEachSaveKeepsTheLastGoodGameAndEndsOnSigterm)
         return ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
 
-    EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"un\""); })) << ReadText(err);
+    EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"un\""); })) << Text(err);
     // The player's files in the game folder, and the folder itself, stay:
     // a game running in it keeps reading the folder that is updated.
     const ino_t folder = FolderId(dir.File("game"));
     dir.Write("game/touches.txt", "act = e\n");
     dir.Write("src/s.txt", "@script 1\nLire \"deux\" ;\n");
-    EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"deux\""); })) << ReadText(err);
+    EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"deux\""); })) << Text(err);
 
     // A broken world.json is reported; the game folder keeps the last pass.
     dir.Write("src/world.json", std::string(kWorld).insert(24, "\"title\": \"G\" "));
-    EXPECT_TRUE(WaitFor([&]() { return Holds(out, "not packed"); })) << ReadText(out);
-    EXPECT_TRUE(Holds(err, "world.json:1:52: error: broken JSON")) << ReadText(err);
-    EXPECT_TRUE(Holds(err, "(missing comma?)")) << ReadText(err);
+    EXPECT_TRUE(WaitFor([&]() { return Holds(out, "not packed"); })) << Text(out);
+    EXPECT_TRUE(Holds(err, "world.json:1:52: error: broken JSON")) << Text(err);
+    EXPECT_TRUE(Holds(err, "(missing comma?)")) << Text(err);
     EXPECT_TRUE(Holds(game, "Lire \"deux\""));
 
     // It keeps watching: mended, the next save is packed.
     dir.Write("src/world.json", kWorld);
     dir.Write("src/s.txt", "@script 1\nLire \"trois\" ;\n");
-    EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"trois\""); })) << ReadText(err);
+    EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"trois\""); })) << Text(err);
 
     // A container that the world no longer names leaves the game folder.
     dir.Write("src/world.json", std::string(kWorld).replace(std::string(kWorld).find("s.tsl"), 5, "t.tsl"));
     // (The new file is written before the old one goes: wait for both.)
-    EXPECT_TRUE(WaitFor([&]() { return Holds(dir.File("game/tsl/t.tsl"), "trois"); })) << ReadText(err);
-    EXPECT_TRUE(WaitFor([&]() { return !std::ifstream(game).good(); })) << ReadText(err);
+    EXPECT_TRUE(WaitFor([&]() { return Holds(dir.File("game/tsl/t.tsl"), "trois"); })) << Text(err);
+    EXPECT_TRUE(WaitFor([&]() { return !std::ifstream(game).good(); })) << Text(err);
     EXPECT_EQ(FolderId(dir.File("game")), folder);
-    EXPECT_EQ(ReadText(dir.File("game/touches.txt")), "act = e\n");
+    EXPECT_EQ(Text(dir.File("game/touches.txt")), "act = e\n");
 
     EXPECT_EQ(stop(), 0);
-    EXPECT_TRUE(Holds(out, "changed: s.txt\n")) << ReadText(out);
-    EXPECT_TRUE(Holds(out, "stopped watching\n")) << ReadText(out);
+    EXPECT_TRUE(Holds(out, "changed: s.txt\n")) << Text(out);
+    EXPECT_TRUE(Holds(out, "stopped watching\n")) << Text(out);
 }

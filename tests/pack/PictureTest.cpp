@@ -28,8 +28,6 @@ TEST(Picture, TgaIsReadByTheGameAsThePicture)
     for (const auto& c : cases) {
         const TestPicture test = TestPicture::Tiles(c.width, c.height, c.channels == 4, c.width + c.height);
         const std::vector<std::uint8_t> tga = FromTest(test, c.channels).Tga();
-        EXPECT_EQ(tga[2], 10);
-        EXPECT_EQ(tga[16], c.channels * 8);
         EXPECT_EQ(tga[17] & 0x20, 0) << "bottom-left origin";
         TgaImage image;
         ASSERT_EQ(ReadTga(image, dir.Write("p.tga", tga)), TgaOk);
@@ -123,32 +121,9 @@ TEST(Picture, ADeclaredSideAboveTheLimitIsRefusedBeforeDecoding)
     }
 }
 
-TEST(FontSheet, DrawsEachCharacterInItsCellWithinTheGameAdvance)
-{
-    Picture sheet;
-    std::string error;
-    ASSERT_TRUE(FontSheet::Render(WorldSource::kDefaultFont, FontSheet::Style(), sheet, error)) << error;
-    ASSERT_EQ(sheet.width, 256);
-    ASSERT_EQ(sheet.height, 256);
-    auto inked = [&](int byte, int fromX, int toX) {
-        int count = 0;
-        for (int y = 0; y < 16; ++y)
-            for (int x = fromX; x < toX; ++x)
-                count += sheet.pixels[(((byte / 16) * 16 + y) * 256 + (byte % 16) * 16 + x) * 4 + 3] > 0;
-        return count;
-    };
-    for (int byte : {0x41, 0x67, 0x30, 0xE9, 0x80, 0x9C})  // A, g, 0, e acute, euro sign, oe
-        EXPECT_GT(inked(byte, 0, 16), 10) << byte;
-    for (int byte : {0x20, 0x00, 0x0A, 0x81, 0x7F})
-        EXPECT_EQ(inked(byte, 0, 16), 0) << byte;
-    for (int byte : {0x4D, 0x57, 0xC9})  // M, W, E acute
-        EXPECT_EQ(inked(byte, 12, 16), 0) << "inside the 12-pixel advance: " << byte;
-    EXPECT_FALSE(FontSheet::Render("/nonexistent.ttf", FontSheet::Style(), sheet, error));
-}
-
-// How far a glyph's ink reaches in its cell, for comparing renderings.
+// How far a glyph's ink reaches in its cell, and how many pixels it inks.
 struct InkBounds {
-    int left = 16, right = -1, top = 16, bottom = -1;
+    int left = 16, right = -1, top = 16, bottom = -1, pixels = 0;
     int Width() const { return right - left + 1; }
     int Height() const { return bottom - top + 1; }
 };
@@ -163,8 +138,27 @@ InkBounds InkOf(const Picture& sheet, int byte)
                 ink.right = std::max(ink.right, x);
                 ink.top = std::min(ink.top, y);
                 ink.bottom = std::max(ink.bottom, y);
+                ++ink.pixels;
             }
     return ink;
+}
+
+TEST(FontSheet, DrawsEachCharacterInItsCellWithinTheGameAdvance)
+{
+    Picture sheet;
+    std::string error;
+    ASSERT_TRUE(FontSheet::Render(WorldSource::kDefaultFont, FontSheet::Style(), sheet, error)) << error;
+    ASSERT_EQ(sheet.width, 256);
+    ASSERT_EQ(sheet.height, 256);
+    for (int byte : {0x41, 0x67, 0x30, 0xE9, 0x80, 0x9C})  // A, g, 0, e acute, euro sign, oe
+        EXPECT_GT(InkOf(sheet, byte).pixels, 10) << byte;
+    // Blank like a space: the no-break space the packer puts before French
+    // punctuation, controls and bytes Windows-1252 leaves unassigned.
+    for (int byte : {0x20, 0xA0, 0x00, 0x0A, 0x81, 0x7F})
+        EXPECT_EQ(InkOf(sheet, byte).pixels, 0) << byte;
+    for (int byte : {0x4D, 0x57, 0xC9})  // M, W, E acute
+        EXPECT_LE(InkOf(sheet, byte).right, FontSheet::kAdvance - 1) << "inside the 12-pixel advance: " << byte;
+    EXPECT_FALSE(FontSheet::Render("/nonexistent.ttf", FontSheet::Style(), sheet, error));
 }
 
 TEST(FontSheet, SizeAndWidthMakeLettersTallerAndWiderWithinTheCell)

@@ -60,8 +60,6 @@ TEST(ScriptLinter, EachCheckFailsItsSnippetAndPassesTheCorrectedOne)
          "Choix \"Q\" , PNJ , IDMOI , \"r\" , \"a\" , \"b\" ;\nbloque\nif r == 0 then\nendif\n"},
         {"Input \"Nom\" , HEROS , 1 , \"nom\" , Mot ;\nbloque\n", 2, 35, Diagnostic::Level::Warning, "type of 'Input'",
          "Input \"Nom\" , HEROS , 1 , \"nom\" , \"Mot\" ;\nbloque\nConsole nom ;\n"},
-        {"GetDirPNJ 3 , \"sens\" ;\nSetDirHeros 1 , sens ;\n", 3, 17, Diagnostic::Level::Warning,
-         "before 'bloque'", "GetDirPNJ 3 , \"sens\" ;\nbloque\nSetDirHeros 1 , sens ;\n"},
         {"Clock t ;\n", 2, 7, Diagnostic::Level::Error, "named by a string literal", "Clock \"t\" ;\nConsole t ;\n"},
         {"Lire \"Bonjour ;\n", 2, 6, Diagnostic::Level::Error, "never ends", "Lire \"Bonjour\" ;\n"},
         {"Lire \"a\" ;// dit\n", 2, 10, Diagnostic::Level::Error, "lost with the comment", "Lire \"a\" ; // dit\n"},

@@ -37,7 +37,6 @@ TEST(WorldSource, FontSizeAndWidthAreReadWithinTheirRanges)
         int size, width;
         const char* messages;
     } cases[] = {
-        {R"({"texture": 1, "size": 17, "width": 120})", 17, 120, ""},
         {R"({"texture": 1, "size": 8, "width": 50})", 8, 50, ""},
         {R"({"texture": 1, "size": 32, "width": 200})", 32, 200, ""},
         {R"({"texture": 1, "size": 7})", 16, 100, "error: \"size\" must be a whole number from 8 to 32\n"},
