@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "rules/ExperienceConversion.h"
 #include "rules/StatHelpText.h"
@@ -56,11 +57,8 @@ TEST(ExperienceConversion, PricesGrowAndRefusalsChangeNothing)
               "Vous n'avez pas assez d'exp\xE9rience physique pour augmenter cette statistique.");
     EXPECT_EQ(RaiseStat(hero, StatId::HeroRank, XpPool::Magical),
               "Vous n'avez pas assez d'exp\xE9rience magique pour augmenter cette statistique.");
-    EXPECT_EQ(hero.hpMax, 550u);
-    EXPECT_EQ(hero.heroRank, 2);
-    EXPECT_EQ(hero.xpPhysical, 200);
-    EXPECT_EQ(hero.xpMagical, 700);
-    EXPECT_EQ(hero.speed, 99);
+    EXPECT_EQ((std::vector<int>{int(hero.hpMax), hero.heroRank, hero.xpPhysical, hero.xpMagical, hero.speed}),
+              (std::vector<int>{550, 2, 200, 700, 99}));
     // Not offered by the pool, or no such pool: free, no effect, no message.
     EXPECT_EQ(RaiseStat(hero, StatId::Magic, XpPool::Physical), "");
     EXPECT_EQ(RaiseStat(hero, StatId::Dodge, XpPool(13)), "");
@@ -72,9 +70,7 @@ TEST(ExperienceConversion, PricesGrowAndRefusalsChangeNothing)
     hero.hpMax = 605;
     hero.xpMagical = 1210;
     RaiseStat(hero, StatId::HpMax, XpPool::Magical);
-    EXPECT_EQ(hero.hpMax, 665u);
-    EXPECT_EQ(hero.speed, 6);
-    EXPECT_EQ(hero.xpMagical, 0);
+    EXPECT_EQ((std::vector<int>{int(hero.hpMax), hero.speed, hero.xpMagical}), (std::vector<int>{665, 6, 0}));
     hero.hpMax = 20000;
     UpdateSpeed(hero);
     EXPECT_EQ(hero.speed, 100) << "at most 100";

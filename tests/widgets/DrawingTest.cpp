@@ -16,11 +16,8 @@
 
 namespace {
 
-const Rgba kClear{0, 128, 128, 255};
-const Rgba kWhite{255, 255, 255, 255};
-const Rgba kRed{255, 0, 0, 255};
-const Rgba kGreen{0, 255, 0, 255};
-const Rgba kBlue{0, 0, 255, 255};
+const Rgba kClear{0, 128, 128, 255}, kWhite{255, 255, 255, 255}, kRed{255, 0, 0, 255}, kGreen{0, 255, 0, 255},
+    kBlue{0, 0, 255, 255};
 const CColor kBoxColor(0.4f, 0.1f, 0.2f, 1);
 const GLuint kGlyphSheet = 901, kCharacterSheet = 902;
 
@@ -245,7 +242,7 @@ TEST_F(Drawing, ScrollArrowsBlinkFifteenFramesOnAndOff)
     EXPECT_FALSE(Bright(320, 387));  // where a down arrow would be: 384..394
 }
 
-TEST_F(Drawing, InputFieldShowsOnlyTheFirstMaxLengthCharacters)
+TEST_F(Drawing, InputFieldShowsAtMostMaxLengthCharacters)
 {
     CInputBox box;
     box.backColor = kBoxColor;
