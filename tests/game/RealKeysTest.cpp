@@ -19,20 +19,34 @@ void PlayWhileTyping(PlayedWorld& world, const std::string& keys, int frames)
     world.run().RunFrames(frames);
 }
 
+class RealKeys : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
+            GTEST_SKIP() << "xdotool or Xvfb is not installed";
+        // The keys the X server sends reach this test's window and no other's.
+        ASSERT_TRUE(PrivateDisplay::Use());
+    }
+    // Real-time frames from the map on; the pointer over the window gives it
+    // the keyboard (no window manager).
+    static bool Explore(PlayedWorld& world)
+    {
+        if (world.UntilExploring() <= 0)
+            return false;
+        world.game().SetFramePeriod(30);
+        std::system("xdotool mousemove 100 100");
+        return true;
+    }
+};
+
 } // namespace
 
-TEST(RealKeys, HeldAndTappedKeysFromTheXServer)
+TEST_F(RealKeys, HeldAndTappedKeysFromTheXServer)
 {
-    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
-        GTEST_SKIP() << "xdotool or Xvfb is not installed";
-    // The keys the X server sends reach this test's window and no other's.
-    ASSERT_TRUE(PrivateDisplay::Use());
     PlayedWorld world;
-    ASSERT_GT(world.UntilExploring(), 0);
-    world.game().SetFramePeriod(30);
+    ASSERT_TRUE(Explore(world));
     world.Printed();
-    // The pointer over the window gives it the keyboard (no window manager).
-    std::system("xdotool mousemove 100 100");
 
     // A player's tap lasts a few frames; it acts once (as does a tap
     // shorter than a frame, see the controls tests).
@@ -49,17 +63,12 @@ TEST(RealKeys, HeldAndTappedKeysFromTheXServer)
     EXPECT_GE(world.hero().tileX, 1);
 }
 
-TEST(RealKeys, GridStepsFromTheXServerEndOnTiles)
+TEST_F(RealKeys, GridStepsFromTheXServerEndOnTiles)
 {
-    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
-        GTEST_SKIP() << "xdotool or Xvfb is not installed";
-    ASSERT_TRUE(PrivateDisplay::Use());
     PlayedWorld world;
     std::ofstream(world.FolderPath() + "/game.cfg") << "movement = grid\n";
     world.StartAgain();
-    ASSERT_GT(world.UntilExploring(), 0);
-    world.game().SetFramePeriod(30);
-    std::system("xdotool mousemove 100 100");
+    ASSERT_TRUE(Explore(world));
     const CHero& hero = world.hero();
 
     PlayWhileTyping(world, "keydown Left sleep 0.06 keyup Left", 40);
@@ -75,16 +84,11 @@ TEST(RealKeys, GridStepsFromTheXServerEndOnTiles)
     EXPECT_EQ(hero.offsetX + hero.offsetY, 0) << "and stopped on a tile";
 }
 
-TEST(RealKeys, DeveloperKeysFromTheXServer)
+TEST_F(RealKeys, DeveloperKeysFromTheXServer)
 {
-    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
-        GTEST_SKIP() << "xdotool or Xvfb is not installed";
-    ASSERT_TRUE(PrivateDisplay::Use());
     PlayedWorld world;
     world.StartAgainForDeveloperKeys();
-    ASSERT_GT(world.UntilExploring(), 0);
-    world.game().SetFramePeriod(30);
-    std::system("xdotool mousemove 100 100");
+    ASSERT_TRUE(Explore(world));
 
     PlayWhileTyping(world, "key F3", 15);
     EXPECT_TRUE(world.game().developer.overlayShown) << "F3 shows the overlay";
@@ -97,7 +101,5 @@ TEST(RealKeys, DeveloperKeysFromTheXServer)
     world.run().RunFrames(2);
     EXPECT_EQ(world.run().Pixel(5, 5).g, PlayedWorld::kGrass.g);
     PlayWhileTyping(world, "key F8", 12);
-    const Rgba ground = world.run().Pixel(5, 5);
-    EXPECT_EQ(ground.b, 255);
-    EXPECT_EQ(ground.g, 0);
+    EXPECT_EQ(world.run().Pixel(5, 5), (Rgba{0, 0, 255, 255})) << "F8 brings it in";
 }
