@@ -111,13 +111,15 @@ TEST_F(GameMenu, ReturnOpensTheMainMenuWhoseOtherEntriesDoNothing)
     EXPECT_EQ(Text(450, 27, 14), "MENU PRINCIPAL");
     EXPECT_EQ(Text(475, 49 + 22 * 2), "\xC9quipement");
 
+    // Saving, loading and quitting too: no settings ask for them.
     for (int entry : {0, 6, 7, 8, 9, 10, 1}) {
-        while (game().mainMenu.selected != entry)
+        for (int i = 0; i < 11 && game().mainMenu.selected != entry; ++i)
             Key(game().mainMenu.selected < entry ? SDLK_DOWN : SDLK_UP);
         Key(SDLK_q);
         harness->RunFrames(2);
         EXPECT_EQ(game().modes.Size(), entry == 1 ? 3u : 2u) << "entry " << entry;
     }
+    EXPECT_FALSE(game().QuitRequested());
     ASSERT_TRUE(RunUntilActive(11));
     EXPECT_EQ(Text(450, 308), "Quel h\xE9ros?");
     Key(SDLK_q);

@@ -45,26 +45,6 @@ public:
 
 } // namespace
 
-TEST(GridWalking, ATapShorterThanAFrameWalksExactlyOneTileOrOnlyTurns)
-{
-    const struct {
-        SDLKey key;
-        const char* where;
-    } taps[] = {
-        {SDLK_LEFT, "4,5 +0,0 facing 0"},
-        {SDLK_UP, "5,4 +0,0 facing 3"},
-        {SDLK_DOWN, "5,6 +0,0 facing 1"},
-        // NPC 7 stands on (6, 5): the hero only turns (it faced right already).
-        {SDLK_RIGHT, "5,5 +0,0 facing 2"},
-    };
-    for (const auto& tap : taps) {
-        GridWorld world;
-        ASSERT_GT(world.UntilExploring(), 0);
-        world.TapAndWait(tap.key, 20);
-        EXPECT_EQ(world.Where(), tap.where) << tap.key;
-    }
-}
-
 TEST(GridWalking, AStepWalksFourPixelsAFrameAndItsStepOnScriptFiresOnArrival)
 {
     GridWorld world;
@@ -117,7 +97,7 @@ TEST(GridWalking, AHeldArrowWalksTileAfterTileAndStopsOnATileWhenReleased)
     }
 }
 
-TEST(GridWalking, TwoArrowsHeldWalkOneAxisAtATimeAndATapDuringAStepWalksOnMore)
+TEST(GridWalking, TwoArrowsHeldWalkOneAxisAtATime)
 {
     GridWorld world;
     ASSERT_GT(world.UntilExploring(), 0);
@@ -135,38 +115,20 @@ TEST(GridWalking, TwoArrowsHeldWalkOneAxisAtATimeAndATapDuringAStepWalksOnMore)
     EXPECT_EQ(world.hero().offsetX, 0);
     EXPECT_EQ(world.hero().offsetY, 0);
     EXPECT_EQ(5 - world.hero().tileX + world.hero().tileY - 6, 4) << "30 frames held: three steps and most of a fourth";
-
-    // Taps during a step are kept: two quick taps walk two tiles, the
-    // second one's way.
-    const std::string before = world.Where();
-    const int x = world.hero().tileX, y = world.hero().tileY;
-    world.run().Tap(SDLK_RIGHT);
-    world.run().RunFrames(3);
-    world.run().Tap(SDLK_UP);
-    world.run().RunFrames(20);
-    EXPECT_EQ(world.Where(), std::to_string(x + 1) + "," + std::to_string(y - 1) + " +0,0 facing 3") << before;
 }
 
-TEST(GridWalking, ATapIntoAWallOrACharacterTurnsWithoutMoving)
+// A tap into a blocked tile only turns (as in the step-on test); held
+// there, the arrow neither moves the hero nor walks it on the spot.
+TEST(GridWalking, AnArrowHeldAgainstAWallNeitherMovesNorAnimates)
 {
     GridWorld world;
     ASSERT_GT(world.UntilExploring(), 0);
     world.TapAndWait(SDLK_UP);
     ASSERT_EQ(world.Where(), "5,4 +0,0 facing 3");
     const float frame = world.hero().frame;
-    world.TapAndWait(SDLK_LEFT);
-    EXPECT_EQ(world.Where(), "5,4 +0,0 facing 0") << "(4, 4) is blocked";
     world.Hold(SDLK_LEFT, 20);
-    EXPECT_EQ(world.Where(), "5,4 +0,0 facing 0") << "held against the wall";
+    EXPECT_EQ(world.Where(), "5,4 +0,0 facing 0") << "(4, 4) is blocked";
     EXPECT_EQ(world.hero().frame, frame) << "no walking animation against a wall";
-
-    world.TapAndWait(SDLK_DOWN);
-    world.TapAndWait(SDLK_RIGHT);
-    EXPECT_EQ(world.Where(), "5,5 +0,0 facing 2") << "NPC 7 on (6, 5)";
-    world.TapAndWait(SDLK_DOWN);
-    world.TapAndWait(SDLK_RIGHT);
-    world.TapAndWait(SDLK_UP);
-    EXPECT_EQ(world.Where(), "6,6 +0,0 facing 3") << "NPC 7 on (6, 5)";
 }
 
 TEST(GridWalking, NextToACharacterAndFacingItTheActionKeyAlwaysTalks)
@@ -180,7 +142,8 @@ TEST(GridWalking, NextToACharacterAndFacingItTheActionKeyAlwaysTalks)
         return world.Printed();
     };
     // Round NPC 7 on (6, 5), talking to it from each side; TILEX, TILEY
-    // are the hero's tile.
+    // are the hero's tile. Each tap, shorter than a frame, walks exactly one
+    // tile, or only turns toward the NPC.
     EXPECT_EQ(act(), "npc7,5,5\n") << "from the left";
     for (SDLKey key : {SDLK_DOWN, SDLK_RIGHT, SDLK_UP})
         world.TapAndWait(key);
@@ -227,20 +190,6 @@ TEST(GridWalking, ADoorOneTileWideLetsTheHeroThroughFromTheTileBelowIt)
     world.Hold(SDLK_UP, 40);
     EXPECT_EQ(world.Where(), "5,0 +0,0 facing 3") << "through the door to the top edge";
     EXPECT_EQ(world.Printed(), "step5,1\n");
-}
-
-TEST(GridWalking, AStepUnderWayFinishesAtOnceWhenAsked)
-{
-    GridWorld world;
-    ASSERT_GT(world.UntilExploring(), 0);
-    world.run().Tap(SDLK_LEFT);
-    world.run().RunFrames(3);
-    ASSERT_TRUE(world.game().gridWalk.Stepping());
-    EXPECT_TRUE(world.game().gridWalk.FinishStep(world.game().map, world.hero()));
-    EXPECT_FALSE(world.game().gridWalk.Stepping());
-    EXPECT_EQ(world.Where(), "4,5 +0,0 facing 0");
-    world.run().RunFrames(10);
-    EXPECT_EQ(world.Where(), "4,5 +0,0 facing 0");
 }
 
 TEST(GridWalking, ACharacterThatWalksIntoAStepLetsTheHeroTurnBack)

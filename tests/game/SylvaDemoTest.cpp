@@ -3,10 +3,12 @@
 // walks tile by tile: every walk below ends with the hero on a tile.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "game/SaveSteps.h"
 #include "support/GameHarness.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
@@ -14,6 +16,17 @@
 namespace {
 
 const std::string kSources = std::string(TESSEL_SOURCE_DIR) + "/data/sylva";
+
+// What a player does on the map. Where a press names a map, the hero
+// stands there, on that tile, after it.
+enum class Key { Walk, Step, Act };
+struct Press {
+    Key what;
+    SDLKey key;
+    int tiles;
+    const char* map = nullptr;
+    int x = 0, y = 0;
+};
 
 // The game folder, packed once for every test of this file.
 class SylvaDemo : public ::testing::Test {
@@ -60,28 +73,33 @@ protected:
                              600);
     }
 
-    // Answers every box the scripts open, as a player reading on would:
-    // q turns pages and takes the first answer of a choice, 3 and Return
-    // answer a question. Ends once the map has been quiet for longer than a
-    // step takes; false if that never happens.
-    bool Settle(int limit = 3000)
+    // Answers the box on top, if one waits for the player, as a player
+    // reading on would: q turns pages and takes the first answer of a
+    // choice, 3 and Return answer a question.
+    void Answer()
     {
-        const int kQuiet = 10;
+        const std::uint16_t type = game().modes.TopType();
+        if (game().modes.TopState() != ModeActive || type < 5 || type > 8)
+            return;
+        if (type == 8) {
+            run->Tap(SDLK_3);
+            run->Hit(SDLK_RETURN);
+            return;
+        }
+        lastPage = type == 5 ? Front(game().messageBox) : type == 6 ? Front(game().dialogBox) : lastPage;
+        run->Hit(SDLK_q);
+    }
+    // Answers every box the scripts open. Ends once the map has been quiet
+    // for longer than a step takes (10 frames); false if that never happens.
+    bool Settle()
+    {
         int quiet = 0;
-        for (int frames = 0; frames < limit && quiet < kQuiet; ++frames) {
+        for (int frames = 0; frames < 3000 && quiet < 10; ++frames) {
             run->RunFrames(1);
-            const std::uint16_t type = game().modes.TopType();
-            const bool active = game().modes.TopState() == ModeActive;
-            if (active && type >= 5 && type <= 7) {
-                lastPage = type == 5 ? Front(game().messageBox) : type == 6 ? Front(game().dialogBox) : lastPage;
-                run->Hit(SDLK_q);
-            } else if (active && type == 8) {
-                run->Tap(SDLK_3);
-                run->Hit(SDLK_RETURN);
-            }
+            Answer();
             quiet = Exploring() ? quiet + 1 : 0;
         }
-        return quiet >= kQuiet;
+        return quiet >= 10;
     }
     static std::string Front(const CTextBox& box) { return box.pages.empty() ? "" : box.pages.front(); }
 
@@ -109,42 +127,60 @@ protected:
         run->Hit(SDLK_q);
         return Settle();
     }
+    bool Play(const std::vector<Press>& presses)
+    {
+        for (const Press& p : presses)
+            if (!(p.what == Key::Walk ? Walk(p.key, p.tiles) : p.what == Key::Step ? Step(p.key) : Act()))
+                return false;
+        return true;
+    }
 
     // Answers boxes as Settle does until the message box shows a page that
     // holds `text`, which is left open.
-    bool AnswerUntilPage(const std::string& text, int limit = 3000)
+    bool AnswerUntilPage(const std::string& text)
     {
-        for (int frames = 0; frames < limit; ++frames) {
+        for (int frames = 0; frames < 3000; ++frames) {
             run->RunFrames(1);
-            const std::uint16_t type = game().modes.TopType();
-            if (game().modes.TopState() != ModeActive || type < 5 || type > 7)
-                continue;
-            if (type == 5 && Front(game().messageBox).find(text) != std::string::npos)
+            if (game().modes.TopType() == 5 && game().modes.TopState() == ModeActive &&
+                Front(game().messageBox).find(text) != std::string::npos)
                 return true;
-            lastPage = type == 5 ? Front(game().messageBox) : type == 6 ? Front(game().dialogBox) : lastPage;
-            run->Hit(SDLK_q);
+            Answer();
         }
         return false;
     }
 
-    // Both heroes are in the menu's hero list: Return, "Statistiques", q;
-    // then w twice back to the map.
-    void MenuListsBothHeroes()
+    // From the map: Return, and the main menu's entry of `value`.
+    void OpenEntry(std::int32_t value)
     {
-        // Return, then down to "Statistiques" (whatever Sylva's menu lists first), q.
         run->Hit(SDLK_RETURN);
         ASSERT_GT(Until(10), 0);
-        for (int i = 0; i < 11 && game().mainMenu.GetResult() != 1; ++i)
-            run->Hit(SDLK_DOWN);
+        HighlightWithArrows(*run, game().mainMenu, value);
         run->Hit(SDLK_q);
-        ASSERT_GT(Until(11), 0);
-        ASSERT_EQ(game().heroList.itemCount, 2);
-        EXPECT_EQ(game().heroList.items[0], "Elian");
-        EXPECT_EQ(game().heroList.items[1], "Ma\xEBlle");
+    }
+    // The entry of `value`, then a slot of the list it opens.
+    void OpenSlot(std::int32_t value, std::int32_t slot)
+    {
+        OpenEntry(value);
+        ASSERT_GT(Until(SaveMenu::kSlotMode), 0);
+        HighlightWithArrows(*run, game().saveMenu.slotList, slot);
+        run->Hit(SDLK_q);
+    }
+    // From a screen opened by the main menu, back to the quiet map.
+    void LeaveMenu()
+    {
         run->Hit(SDLK_w);
         ASSERT_GT(Until(10), 0);
         run->Hit(SDLK_w);
         ASSERT_TRUE(Settle());
+    }
+    void MenuListsBothHeroes()
+    {
+        OpenEntry(1);  // the statistics, whatever Sylva's menu lists first
+        ASSERT_GT(Until(11), 0);
+        ASSERT_EQ(game().heroList.itemCount, 2);
+        EXPECT_EQ(game().heroList.items[0], "Elian");
+        EXPECT_EQ(game().heroList.items[1], "Ma\xEBlle");
+        LeaveMenu();
     }
 
     static TempDir* packing;
@@ -173,16 +209,13 @@ TEST_F(SylvaDemo, TomAnswersWithTheNumberGivenAndTheSignIsRead)
     run->captureFrames = false;
     ASSERT_TRUE(Settle());
     // From the start, down to the row of Tom, and a tap that turns to him.
-    ASSERT_TRUE(Walk(SDLK_DOWN, 4));
-    ASSERT_TRUE(Step(SDLK_LEFT));
+    ASSERT_TRUE(Play({{Key::Walk, SDLK_DOWN, 4}, {Key::Step, SDLK_LEFT, 0}}));
     EXPECT_EQ(Where(), "6,14 +0,0") << "Tom stands on the tile to the left";
     ASSERT_TRUE(Act());
     EXPECT_NE(lastPage.find(" 3"), std::string::npos) << lastPage;
 
     // Back up, right along the square, then up until the sign stops the hero.
-    ASSERT_TRUE(Walk(SDLK_UP, 4));
-    ASSERT_TRUE(Walk(SDLK_RIGHT, 6));
-    ASSERT_TRUE(Walk(SDLK_UP, 6));
+    ASSERT_TRUE(Play({{Key::Walk, SDLK_UP, 4}, {Key::Walk, SDLK_RIGHT, 6}, {Key::Walk, SDLK_UP, 6}}));
     EXPECT_EQ(Where(), "12,5 +0,0") << "below the sign";
     lastPage.clear();
     ASSERT_TRUE(Act());
@@ -196,9 +229,7 @@ TEST_F(SylvaDemo, ElderGuardAndTravellerAnswerAsPeopleWould)
 {
     run->captureFrames = false;
     ASSERT_TRUE(Settle());
-    ASSERT_TRUE(Walk(SDLK_RIGHT, 2));
-    ASSERT_TRUE(Walk(SDLK_UP, 1));
-    ASSERT_TRUE(Step(SDLK_RIGHT));
+    ASSERT_TRUE(Play({{Key::Walk, SDLK_RIGHT, 2}, {Key::Walk, SDLK_UP, 1}, {Key::Step, SDLK_RIGHT, 0}}));
     ASSERT_EQ(Where(), "8,9 +0,0");
     ASSERT_TRUE(Act());
     ASSERT_EQ(Global("Aubin"), 1);
@@ -206,23 +237,17 @@ TEST_F(SylvaDemo, ElderGuardAndTravellerAnswerAsPeopleWould)
     EXPECT_EQ(lastPage.rfind("Odile t'attend", 0), 0u) << "no second recruiting speech: " << lastPage;
 
     // Up the road to the forest before Odile has asked for anything.
-    ASSERT_TRUE(Walk(SDLK_DOWN, 1));
-    ASSERT_TRUE(Walk(SDLK_RIGHT, 7));
-    ASSERT_TRUE(Walk(SDLK_UP, 8));
+    ASSERT_TRUE(Play({{Key::Walk, SDLK_DOWN, 1}, {Key::Walk, SDLK_RIGHT, 7}, {Key::Walk, SDLK_UP, 8}}));
     EXPECT_EQ(lastPage.rfind("Halte-l\xE0", 0), 0u) << lastPage;
     EXPECT_EQ(game().map.Name(), "village");
     EXPECT_EQ(Where(), "15,3 +0,0") << "sent back from the guard's row, not from beyond him";
 
     // Into the inn, and round the table to just below Bastien: a tap up
     // only turns the hero to him, and he turns down to Elian.
-    ASSERT_TRUE(Walk(SDLK_DOWN, 7));
-    ASSERT_TRUE(Walk(SDLK_RIGHT, 6));
-    ASSERT_TRUE(Walk(SDLK_UP, 2));
+    ASSERT_TRUE(Play({{Key::Walk, SDLK_DOWN, 7}, {Key::Walk, SDLK_RIGHT, 6}, {Key::Walk, SDLK_UP, 2}}));
     ASSERT_EQ(game().map.Name(), "auberge");
-    ASSERT_TRUE(Walk(SDLK_DOWN, 1));
-    ASSERT_TRUE(Walk(SDLK_RIGHT, 4));
-    ASSERT_TRUE(Step(SDLK_UP));
-    ASSERT_TRUE(Step(SDLK_UP));
+    ASSERT_TRUE(Play({{Key::Walk, SDLK_DOWN, 1}, {Key::Walk, SDLK_RIGHT, 4}, {Key::Step, SDLK_UP, 0},
+                      {Key::Step, SDLK_UP, 0}}));
     EXPECT_EQ(Where(), "9,7 +0,0") << "Bastien stands on the tile above";
     EXPECT_EQ(game().map.FindNpc(9)->facing, 0) << "Bastien starts facing left";
     ASSERT_TRUE(Act());
@@ -230,9 +255,7 @@ TEST_F(SylvaDemo, ElderGuardAndTravellerAnswerAsPeopleWould)
     EXPECT_NE(lastPage.find("Q pour agir"), std::string::npos) << lastPage;
 
     // Round to his right, a tap left, and he turns right.
-    ASSERT_TRUE(Step(SDLK_RIGHT));
-    ASSERT_TRUE(Step(SDLK_UP));
-    ASSERT_TRUE(Step(SDLK_LEFT));
+    ASSERT_TRUE(Play({{Key::Step, SDLK_RIGHT, 0}, {Key::Step, SDLK_UP, 0}, {Key::Step, SDLK_LEFT, 0}}));
     EXPECT_EQ(Where(), "10,6 +0,0");
     lastPage.clear();
     ASSERT_TRUE(Act());
@@ -247,40 +270,25 @@ TEST_F(SylvaDemo, ActionTilesAnswerFromTheTileInFront)
     run->captureFrames = false;
     ASSERT_TRUE(Settle());
     // Up beside Elian's house, a tap left, and a tap up only turns to the door.
-    ASSERT_TRUE(Walk(SDLK_UP, 2));
-    ASSERT_TRUE(Step(SDLK_LEFT));
-    ASSERT_TRUE(Step(SDLK_UP));
+    ASSERT_TRUE(Play({{Key::Walk, SDLK_UP, 2}, {Key::Step, SDLK_LEFT, 0}, {Key::Step, SDLK_UP, 0}}));
     EXPECT_EQ(Where(), "5,8 +0,0");
     lastPage.clear();
     ASSERT_TRUE(Act());
     EXPECT_EQ(lastPage.rfind("La maison d'Elian", 0), 0u) << lastPage;
 
     // To the inn, and across the counter from Rosalie: the soup is accepted.
-    ASSERT_TRUE(Step(SDLK_DOWN));
-    ASSERT_TRUE(Walk(SDLK_DOWN, 1));
-    ASSERT_TRUE(Walk(SDLK_RIGHT, 16));
-    ASSERT_TRUE(Walk(SDLK_UP, 2));
+    ASSERT_TRUE(Play({{Key::Step, SDLK_DOWN, 0}, {Key::Walk, SDLK_DOWN, 1}, {Key::Walk, SDLK_RIGHT, 16},
+                      {Key::Walk, SDLK_UP, 2}}));
     ASSERT_EQ(game().map.Name(), "auberge");
-    ASSERT_TRUE(Walk(SDLK_UP, 2));
-    ASSERT_TRUE(Walk(SDLK_LEFT, 3));
-    ASSERT_TRUE(Step(SDLK_UP));
+    ASSERT_TRUE(Play({{Key::Walk, SDLK_UP, 2}, {Key::Walk, SDLK_LEFT, 3}, {Key::Step, SDLK_UP, 0}}));
     EXPECT_EQ(Where(), "2,5 +0,0") << "the counter stops the hero";
     ASSERT_EQ(Global("Soupe"), 0);
     ASSERT_TRUE(Act());
     EXPECT_EQ(Global("Soupe"), 1);
 }
 
-// One full play-through, the keys a player presses. Every box is answered
-// with q (a choice with its first answer, a number with 3 and Return). Where
-// a step names a map, the hero stands there, on that tile, after it.
-enum class Key { Walk, Step, Act };
-struct Press {
-    Key what;
-    SDLKey key;
-    int tiles;
-    const char* map = nullptr;
-    int x = 0, y = 0;
-};
+// One full play-through, the keys a player presses, every box answered as
+// Settle does.
 
 const std::size_t kAubinHasSpoken = 3;
 const std::size_t kFlowerPicked = 21;
@@ -318,20 +326,14 @@ TEST_F(SylvaDemo, TheCampfireHandsTheLeadOnItsTileAndYvesAnswersFromBelow)
     run->captureFrames = false;
     ASSERT_TRUE(Settle());
     const std::size_t kMaelleJoined = 16;
-    for (std::size_t i = 0; i <= kMaelleJoined; ++i) {
-        const Press& p = kPlayThrough[i];
-        ASSERT_TRUE(p.what == Key::Walk ? Walk(p.key, p.tiles) : p.what == Key::Step ? Step(p.key) : Act()) << i;
-    }
+    ASSERT_TRUE(Play({kPlayThrough.begin(), kPlayThrough.begin() + kMaelleJoined + 1}));
     ASSERT_EQ(Global("MaelleAvec"), 1);
     ASSERT_EQ(Where(), "14,18 +0,0");
 
     // Round the rocks to the fire's right: a tap left walks beside it, a
     // second only turns to it. The second answer: Maëlle.
-    ASSERT_TRUE(Walk(SDLK_UP, 4));
-    ASSERT_TRUE(Walk(SDLK_RIGHT, 9));
-    ASSERT_TRUE(Walk(SDLK_UP, 2));
-    ASSERT_TRUE(Step(SDLK_LEFT));
-    ASSERT_TRUE(Step(SDLK_LEFT));
+    ASSERT_TRUE(Play({{Key::Walk, SDLK_UP, 4}, {Key::Walk, SDLK_RIGHT, 9}, {Key::Walk, SDLK_UP, 2},
+                      {Key::Step, SDLK_LEFT, 0}, {Key::Step, SDLK_LEFT, 0}}));
     ASSERT_EQ(Where(), "22,12 +0,0") << "the fire stops the hero";
     run->Hit(SDLK_q);
     ASSERT_GT(Until(7), 0);
@@ -343,9 +345,7 @@ TEST_F(SylvaDemo, TheCampfireHandsTheLeadOnItsTileAndYvesAnswersFromBelow)
     EXPECT_EQ(leader().facing, 0) << "facing the fire";
     EXPECT_GE(hero(1).tileX, 100) << "Elian walks with her, out of sight";
 
-    ASSERT_TRUE(Walk(SDLK_UP, 3));
-    ASSERT_TRUE(Walk(SDLK_LEFT, 3));
-    ASSERT_TRUE(Step(SDLK_UP));
+    ASSERT_TRUE(Play({{Key::Walk, SDLK_UP, 3}, {Key::Walk, SDLK_LEFT, 3}, {Key::Step, SDLK_UP, 0}}));
     EXPECT_EQ(Where(), "19,9 +0,0");
     ASSERT_TRUE(Act());
     EXPECT_EQ(game().map.FindNpc(8)->facing, 1) << "Yves turned down, to the heroine below him";
@@ -386,8 +386,7 @@ TEST_F(SylvaDemo, FullPlayThroughEndsTheStory)
 
     for (std::size_t i = 0; i < kPlayThrough.size(); ++i) {
         const Press& p = kPlayThrough[i];
-        const bool settled = p.what == Key::Walk ? Walk(p.key, p.tiles) : p.what == Key::Step ? Step(p.key) : Act();
-        ASSERT_TRUE(settled) << "step " << i;
+        ASSERT_TRUE(Play({p})) << "step " << i;
         EXPECT_EQ(leader().offsetX, 0) << "on a tile, step " << i;
         EXPECT_EQ(leader().offsetY, 0) << "on a tile, step " << i;
         if (p.map) {
@@ -452,6 +451,30 @@ TEST_F(SylvaDemo, FullPlayThroughEndsTheStory)
     EXPECT_FALSE(game().QuitRequested());
     run->Hit(SDLK_ESCAPE);
     EXPECT_TRUE(game().QuitRequested()) << "Escape quits, as the card says";
+}
+
+// Sylva asks for saving: a player saves from its menu, walks on, and loads
+// the save back, all with the keyboard.
+TEST_F(SylvaDemo, SavedFromTheMenuAndLoadedBack)
+{
+    // Sylva's menu shows only what it uses.
+    ASSERT_EQ(game().mainMenu.itemCount, 4);
+    EXPECT_EQ(game().mainMenu.items[0] + "," + game().mainMenu.items[1] + "," + game().mainMenu.items[2] + "," +
+                  game().mainMenu.items[3],
+              "Statistiques,Sauver,Charger,Quitter");
+    run->captureFrames = false;
+    ASSERT_TRUE(Settle());
+    const std::vector<std::uint8_t> before = StateAsSaved(game());
+
+    OpenSlot(MenuLayout::kSaveEntry, 0);
+    EXPECT_EQ(game().saveMenu.slotList.items[0].substr(0, 10), "1 village ");
+    LeaveMenu();
+    ASSERT_TRUE(Walk(SDLK_DOWN, 1));
+    ASSERT_NE(StateAsSaved(game()), before);
+
+    OpenSlot(MenuLayout::kLoadEntry, 0);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(StateAsSaved(game()), before);
 }
 
 } // namespace
