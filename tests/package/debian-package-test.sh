@@ -8,8 +8,18 @@ build=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
 game_pid=""
 xvfb_pid=""
+# The game is waited for before its folders go: a game still ending may
+# write into them while they are being removed. It ends on SIGTERM within a
+# frame; the test's own time limit covers one that would not.
+end_game() {
+  if [ -n "$game_pid" ]; then
+    kill "$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=""
+  fi
+}
 cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  end_game
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$scratch"
 }
@@ -68,9 +78,7 @@ if [ -n "${DISPLAY:-}" ]; then
     fail "no game window within 30 s"
   fi
   kill -0 "$game_pid" 2>/dev/null || { cat "$scratch/game.log"; fail "the game ended"; }
-  kill "$game_pid"
-  wait "$game_pid" 2>/dev/null || true
-  game_pid=""
+  end_game
 fi
 
 # A player who cannot write to the installed game folder still gets their
@@ -100,5 +108,6 @@ if [ -n "$xvfb_pid" ] && [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null && 
   # 640 x 480, 24 bits, top-left origin.
   [ "$(od -An -tu1 -j12 -N6 "$capture" | tr -s ' ')" = " 128 2 224 1 24 32" ] || fail "not the game's picture"
   [ ! -e "$demo/captures" ] || fail "the game wrote into the installed folder"
+  end_game
 fi
 echo "package test passed: $(basename "$deb"), $(stat -c %s "$deb") bytes"
