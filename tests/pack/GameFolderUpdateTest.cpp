@@ -4,7 +4,7 @@
 #include <map>
 #include <vector>
 
-#include "PackFiles.h"
+#include "support/FileContents.h"
 #include "lib/GameFolderUpdate.h"
 #include "lib/OutputFolder.h"
 #include "support/TempDir.h"
@@ -34,20 +34,20 @@ TEST(GameFolderUpdate, ReplacesAndRemovesOnlyListedFiles)
                                                                     {"tga/new.tga", Bytes("new")}};
     ASSERT_TRUE(GameFolderUpdate::Apply(dir.File("game"), files, diagnostics, changed));
     EXPECT_EQ(changed, 3u);
-    EXPECT_EQ(Text(dir.File("game/wor/W.world")), "new world");
-    EXPECT_EQ(Text(dir.File("game/tga/new.tga")), "new");
+    EXPECT_EQ(FileText(dir.File("game/wor/W.world")), "new world");
+    EXPECT_EQ(FileText(dir.File("game/tga/new.tga")), "new");
     EXPECT_FALSE(fs::exists(dir.File("game/tga/old.tga")));
-    EXPECT_EQ(Text(dir.File("game/tga/mine.tga")), "theirs");
-    EXPECT_EQ(Text(dir.File("game/captures/shot.tga")), "theirs");
-    EXPECT_EQ(Text(dir.File("game/") + OutputFolder::kManifest),
+    EXPECT_EQ(FileText(dir.File("game/tga/mine.tga")), "theirs");
+    EXPECT_EQ(FileText(dir.File("game/captures/shot.tga")), "theirs");
+    EXPECT_EQ(FileText(dir.File("game/") + OutputFolder::kManifest),
               OutputFolder::ManifestText({"tga/new.tga", "wor/W.world"}));
 
     // A new file where someone else's lies: nothing is written.
     const std::map<std::string, std::vector<std::uint8_t>> clash = {{"wor/W.world", Bytes("newer")},
                                                                     {"tga/mine.tga", Bytes("ours")}};
     EXPECT_FALSE(GameFolderUpdate::Apply(dir.File("game"), clash, diagnostics, changed));
-    EXPECT_EQ(Text(dir.File("game/wor/W.world")), "new world");
-    EXPECT_EQ(Text(dir.File("game/tga/mine.tga")), "theirs");
+    EXPECT_EQ(FileText(dir.File("game/wor/W.world")), "new world");
+    EXPECT_EQ(FileText(dir.File("game/tga/mine.tga")), "theirs");
     ASSERT_EQ(diagnostics.All().size(), 1u);
     EXPECT_EQ(diagnostics.All()[0].message, "exists and was not written by tessel-pack: it is left alone, and "
                                             "nothing is written; move it away first");

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "PackFiles.h"
+#include "support/FileContents.h"
 #include "lib/OutputFolder.h"
 #include "lib/Picture.h"
 #include "support/TempDir.h"
@@ -54,7 +54,7 @@ TEST(OutputFolder, PackingAgainReplacesOnlyWhatThePackerWrote)
     TempDir dir;
     WriteSources(dir, "art/a.png");
     ASSERT_EQ(ToolRun::Of("tessel-pack", "src -o game", dir).status, 0);
-    EXPECT_EQ(Text(dir.File("game/") + OutputFolder::kManifest),
+    EXPECT_EQ(FileText(dir.File("game/") + OutputFolder::kManifest),
               "# The files tessel-pack wrote here. It replaces or removes only these when it writes\n"
               "# this folder again, and leaves every other file alone.\n"
               "game.cfg\ntga/a.tga\nwor/W.world\n");
@@ -66,9 +66,9 @@ TEST(OutputFolder, PackingAgainReplacesOnlyWhatThePackerWrote)
     ASSERT_EQ(again.status, 0) << again.err;
     std::set<std::string> expected = kTheirs;
     expected.insert({OutputFolder::kManifest, "game.cfg", "tga/b.tga", "wor/W.world"});
-    EXPECT_EQ(Files(dir.File("game")), expected);
+    EXPECT_EQ(FolderFiles(dir.File("game")), expected);
     for (const std::string& file : kTheirs)
-        EXPECT_EQ(Text(dir.File("game/" + file)), "theirs: " + file);
+        EXPECT_EQ(FileText(dir.File("game/" + file)), "theirs: " + file);
 }
 
 TEST(OutputFolder, AFolderPackedBeforeTheListLosesOnlyFilesOfTheKindsThePackerMakes)
@@ -83,7 +83,7 @@ TEST(OutputFolder, AFolderPackedBeforeTheListLosesOnlyFilesOfTheKindsThePackerMa
     WriteSources(dir, "art/b.png");
     const ToolRun run = ToolRun::Of("tessel-pack", "src -o game", dir);
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::set<std::string> files = Files(dir.File("game"));
+    const std::set<std::string> files = FolderFiles(dir.File("game"));
     // tga/mine.tga is of a kind the packer made then; everything else stays.
     EXPECT_EQ(files.count("tga/mine.tga"), 0u);
     EXPECT_EQ(files.count("map/old.map"), 0u);
@@ -98,7 +98,7 @@ TEST(OutputFolder, AFileOfSomeoneElseWhereANewOneGoesStopsEverything)
     TempDir dir;
     WriteSources(dir, "art/a.png");
     ASSERT_EQ(ToolRun::Of("tessel-pack", "src -o game", dir).status, 0);
-    const std::set<std::string> before = Files(dir.File("game"));
+    const std::set<std::string> before = FolderFiles(dir.File("game"));
     dir.Write("game/tga/b.tga", std::string("theirs"));
     WriteSources(dir, "art/b.png");
     const ToolRun run = ToolRun::Of("tessel-pack", "src -o game", dir);
@@ -107,8 +107,8 @@ TEST(OutputFolder, AFileOfSomeoneElseWhereANewOneGoesStopsEverything)
                        "nothing is written; move it away first\n");
     std::set<std::string> after = before;
     after.insert("tga/b.tga");
-    EXPECT_EQ(Files(dir.File("game")), after);
-    EXPECT_EQ(Text(dir.File("game/tga/b.tga")), "theirs");
+    EXPECT_EQ(FolderFiles(dir.File("game")), after);
+    EXPECT_EQ(FileText(dir.File("game/tga/b.tga")), "theirs");
     EXPECT_FALSE(LeftSomethingBeside(dir));
 }
 
@@ -119,10 +119,10 @@ TEST(OutputFolder, AMoveThatFailsHalfwayPutsTheEarlierFilesBack)
     TempDir dir;
     WriteSources(dir, "art/a.png");
     ASSERT_EQ(ToolRun::Of("tessel-pack", "src -o game", dir).status, 0);
-    const std::set<std::string> before = Files(dir.File("game"));
+    const std::set<std::string> before = FolderFiles(dir.File("game"));
     std::map<std::string, std::string> bytes;
     for (const std::string& file : before)
-        bytes[file] = Text(dir.File("game/" + file));
+        bytes[file] = FileText(dir.File("game/" + file));
     dir.Write("game/tsl", std::string("theirs"));
 
     std::string world = World("art/a.png");
@@ -136,10 +136,10 @@ TEST(OutputFolder, AMoveThatFailsHalfwayPutsTheEarlierFilesBack)
 
     std::set<std::string> after = before;
     after.insert("tsl");
-    EXPECT_EQ(Files(dir.File("game")), after);
+    EXPECT_EQ(FolderFiles(dir.File("game")), after);
     for (const std::string& file : before)
-        EXPECT_EQ(Text(dir.File("game/" + file)), bytes[file]) << file;
-    EXPECT_EQ(Text(dir.File("game/tsl")), "theirs");
+        EXPECT_EQ(FileText(dir.File("game/" + file)), bytes[file]) << file;
+    EXPECT_EQ(FileText(dir.File("game/tsl")), "theirs");
     EXPECT_FALSE(LeftSomethingBeside(dir));
 }
 
@@ -150,8 +150,8 @@ TEST(OutputFolder, TheOutputIsApartFromWhatItIsMadeFrom)
     ASSERT_EQ(ToolRun::Of("tessel-pack", "src -o game", dir).status, 0);
     dir.Write("src/.git/HEAD", std::string("ref"));
     dir.Write("src/notes.txt", std::string("mine"));
-    const std::set<std::string> source = Files(dir.File("src"));
-    const std::set<std::string> game = Files(dir.File("game"));
+    const std::set<std::string> source = FolderFiles(dir.File("src"));
+    const std::set<std::string> game = FolderFiles(dir.File("game"));
     const struct {
         std::string arguments;
         std::string err;
@@ -171,8 +171,8 @@ TEST(OutputFolder, TheOutputIsApartFromWhatItIsMadeFrom)
         const ToolRun run = ToolRun::Of("tessel-pack", c.arguments, dir);
         EXPECT_EQ(run.status, 1) << c.arguments;
         EXPECT_EQ(run.err, c.err) << c.arguments;
-        EXPECT_EQ(Files(dir.File("src")), source) << c.arguments;
-        EXPECT_EQ(Files(dir.File("game")), game) << c.arguments;
+        EXPECT_EQ(FolderFiles(dir.File("src")), source) << c.arguments;
+        EXPECT_EQ(FolderFiles(dir.File("game")), game) << c.arguments;
     }
 
     // Sources it unpacked itself are unpacked again in place, notes kept.
@@ -180,7 +180,7 @@ TEST(OutputFolder, TheOutputIsApartFromWhatItIsMadeFrom)
     dir.Write("back/notes.txt", std::string("mine"));
     const ToolRun again = ToolRun::Of("tessel-pack", "--unpack game -o back", dir);
     EXPECT_EQ(again.status, 0) << again.err;
-    EXPECT_EQ(Text(dir.File("back/notes.txt")), "mine");
+    EXPECT_EQ(FileText(dir.File("back/notes.txt")), "mine");
     EXPECT_TRUE(fs::exists(dir.File("back/world.json")));
 }
 
@@ -196,6 +196,6 @@ TEST(OutputFolder, AListNamingFilesOutsideTheFolderIsRefusedWhole)
     EXPECT_EQ(run.err, std::string("game/") + OutputFolder::kManifest +
                            ":3: error: names a file that leads outside the folder (\"..\" past its top): the list "
                            "is damaged, so nothing in the folder is replaced\n");
-    EXPECT_EQ(Text(dir.File("outside.txt")), "keep");
-    EXPECT_EQ(Text(dir.File("game/wor/W.world")), "old");
+    EXPECT_EQ(FileText(dir.File("outside.txt")), "keep");
+    EXPECT_EQ(FileText(dir.File("game/wor/W.world")), "old");
 }

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <map>
 
-#include "PackFiles.h"
+#include "support/FileContents.h"
 #include "TiledTestMap.h"
 #include "lib/OutputFolder.h"
 #include "lib/Picture.h"
@@ -46,9 +46,9 @@ void WriteSources(const TempDir& dir, const std::string& folder, const std::stri
 std::map<std::string, std::string> Contents(const std::string& folder)
 {
     std::map<std::string, std::string> files;
-    for (const std::string& file : Files(folder))
+    for (const std::string& file : FolderFiles(folder))
         if (file != OutputFolder::kManifest)
-            files[file] = Text(folder + "/" + file);
+            files[file] = FileText(folder + "/" + file);
     return files;
 }
 

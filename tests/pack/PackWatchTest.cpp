@@ -11,7 +11,7 @@
 #include <fstream>
 #include <functional>
 
-#include "PackFiles.h"
+#include "support/FileContents.h"
 #include "platform/Clock.h"
 #include "support/TempDir.h"
 
@@ -39,7 +39,7 @@ ino_t FolderId(const std::string& path)
 
 bool Holds(const std::string& path, const std::string& text)
 {
-    return Text(path).find(text) != std::string::npos;
+    return FileText(path).find(text) != std::string::npos;
 }
 
 } // namespace
@@ -71,35 +71,35 @@ TEST(PackWatch, PacksAgainAfterEachSaveKeepsTheLastGoodGameAndEndsOnSigterm)
         return ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
 
-    EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"un\""); })) << Text(err);
+    EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"un\""); })) << FileText(err);
     // The player's files in the game folder, and the folder itself, stay:
     // a game running in it keeps reading the folder that is updated.
     const ino_t folder = FolderId(dir.File("game"));
     dir.Write("game/touches.txt", "act = e\n");
     dir.Write("src/s.txt", "@script 1\nLire \"deux\" ;\n");
-    EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"deux\""); })) << Text(err);
+    EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"deux\""); })) << FileText(err);
 
     // A broken world.json is reported; the game folder keeps the last pass.
     dir.Write("src/world.json", std::string(kWorld).insert(24, "\"title\": \"G\" "));
-    EXPECT_TRUE(WaitFor([&]() { return Holds(out, "not packed"); })) << Text(out);
-    EXPECT_TRUE(Holds(err, "world.json:1:52: error: broken JSON")) << Text(err);
-    EXPECT_TRUE(Holds(err, "(missing comma?)")) << Text(err);
+    EXPECT_TRUE(WaitFor([&]() { return Holds(out, "not packed"); })) << FileText(out);
+    EXPECT_TRUE(Holds(err, "world.json:1:52: error: broken JSON")) << FileText(err);
+    EXPECT_TRUE(Holds(err, "(missing comma?)")) << FileText(err);
     EXPECT_TRUE(Holds(game, "Lire \"deux\""));
 
     // It keeps watching: mended, the next save is packed.
     dir.Write("src/world.json", kWorld);
     dir.Write("src/s.txt", "@script 1\nLire \"trois\" ;\n");
-    EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"trois\""); })) << Text(err);
+    EXPECT_TRUE(WaitFor([&]() { return Holds(game, "Lire \"trois\""); })) << FileText(err);
 
     // A container that the world no longer names leaves the game folder.
     dir.Write("src/world.json", std::string(kWorld).replace(std::string(kWorld).find("s.tsl"), 5, "t.tsl"));
     // (The new file is written before the old one goes: wait for both.)
-    EXPECT_TRUE(WaitFor([&]() { return Holds(dir.File("game/tsl/t.tsl"), "trois"); })) << Text(err);
-    EXPECT_TRUE(WaitFor([&]() { return !std::ifstream(game).good(); })) << Text(err);
+    EXPECT_TRUE(WaitFor([&]() { return Holds(dir.File("game/tsl/t.tsl"), "trois"); })) << FileText(err);
+    EXPECT_TRUE(WaitFor([&]() { return !std::ifstream(game).good(); })) << FileText(err);
     EXPECT_EQ(FolderId(dir.File("game")), folder);
-    EXPECT_EQ(Text(dir.File("game/touches.txt")), "act = e\n");
+    EXPECT_EQ(FileText(dir.File("game/touches.txt")), "act = e\n");
 
     EXPECT_EQ(stop(), 0);
-    EXPECT_TRUE(Holds(out, "changed: s.txt\n")) << Text(out);
-    EXPECT_TRUE(Holds(out, "stopped watching\n")) << Text(out);
+    EXPECT_TRUE(Holds(out, "changed: s.txt\n")) << FileText(out);
+    EXPECT_TRUE(Holds(out, "stopped watching\n")) << FileText(out);
 }

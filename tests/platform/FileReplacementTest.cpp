@@ -1,22 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "platform/FileReplacement.h"
+#include "support/FileContents.h"
 #include "support/TempDir.h"
-
-namespace {
-
-std::string Read(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-} // namespace
 
 TEST(FileReplacement, ReplacesTheFileWholeOrKeepsTheOldOne)
 {
@@ -24,7 +13,7 @@ TEST(FileReplacement, ReplacesTheFileWholeOrKeepsTheOldOne)
     dir.Write("saves/slot1.sav", std::string("old save"));
     const std::string text = "new save, longer than the old one";
     ASSERT_TRUE(ReplaceDataFile(dir.File("saves") + "\\slot1.sav", text.data(), text.size()));
-    EXPECT_EQ(Read(dir.File("saves/slot1.sav")), text);
+    EXPECT_EQ(FileText(dir.File("saves/slot1.sav")), text);
     EXPECT_FALSE(std::filesystem::exists(dir.File("saves/slot1.sav.new")));
 
     // The target is a folder: the rename fails after the bytes were written
@@ -34,7 +23,7 @@ TEST(FileReplacement, ReplacesTheFileWholeOrKeepsTheOldOne)
     EXPECT_FALSE(std::filesystem::exists(dir.File("slot2.sav.new")));
     // A folder that does not exist: nothing can be written.
     EXPECT_FALSE(ReplaceDataFile(dir.File("missing/slot1.sav"), "x", 1));
-    EXPECT_EQ(Read(dir.File("saves/slot1.sav")), text);
+    EXPECT_EQ(FileText(dir.File("saves/slot1.sav")), text);
 }
 
 TEST(FileReplacement, MakesAFolderOnceAndRefusesAFile)

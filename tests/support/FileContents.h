@@ -7,14 +7,14 @@
 #include <string>
 
 // A file's bytes, empty when it cannot be read.
-inline std::string Text(const std::string& path)
+inline std::string FileText(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 // Every file under `folder`, relative to it, with '/' between folders.
-inline std::set<std::string> Files(const std::string& folder)
+inline std::set<std::string> FolderFiles(const std::string& folder)
 {
     std::set<std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
